@@ -1,0 +1,93 @@
+#include "content/Pictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace content {
+
+namespace {
+
+QPixmap canvas(int side) {
+    QPixmap picture(side, side);
+    picture.fill(Qt::transparent);
+    return picture;
+}
+
+} // namespace
+
+QPixmap tickPicture() {
+    QPixmap picture = canvas(16);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0, 100, 0), 1));
+    painter.setBrush(QColor(0, 170, 0));
+    painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    return picture;
+}
+
+QPixmap splashPicture() {
+    QPixmap picture(128, 128);
+    picture.fill(QColor(255, 255, 255));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Two pages of an open book.
+    painter.setPen(QPen(QColor(128, 0, 0), 2));
+    painter.setBrush(QColor(250, 245, 230));
+    QPainterPath leftPage;
+    leftPage.moveTo(64, 40);
+    leftPage.cubicTo(48, 30, 28, 30, 12, 36);
+    leftPage.lineTo(12, 104);
+    leftPage.cubicTo(28, 98, 48, 98, 64, 108);
+    leftPage.closeSubpath();
+    painter.drawPath(leftPage);
+    QPainterPath rightPage;
+    rightPage.moveTo(64, 40);
+    rightPage.cubicTo(80, 30, 100, 30, 116, 36);
+    rightPage.lineTo(116, 104);
+    rightPage.cubicTo(100, 98, 80, 98, 64, 108);
+    rightPage.closeSubpath();
+    painter.drawPath(rightPage);
+    // Letters of the alphabet on the pages.
+    QFont letters(QStringLiteral("Arial"));
+    letters.setPixelSize(22);
+    letters.setBold(true);
+    painter.setFont(letters);
+    painter.setPen(QColor(128, 0, 0));
+    painter.drawText(QRectF(14, 44, 50, 50), Qt::AlignCenter, QStringLiteral("Aa"));
+    painter.setPen(QColor(0, 0, 128));
+    painter.drawText(QRectF(64, 44, 50, 50), Qt::AlignCenter, QStringLiteral("Žž"));
+    return picture;
+}
+
+QPixmap decorationPicture(int side) {
+    QPixmap picture = canvas(side);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(side / 32.0, side / 32.0);
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(4.5, 6.5, 18, 22));
+    painter.setPen(QPen(QColor(160, 160, 160), 1));
+    for (int line = 0; line < 4; ++line) {
+        painter.drawLine(QPointF(7, 11.5 + line * 4), QPointF(20, 11.5 + line * 4));
+    }
+    // The pencil, across the sheet.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(230, 180, 40));
+    painter.drawPolygon(QPolygonF({QPointF(14, 24), QPointF(26, 4), QPointF(30, 7), QPointF(18, 27)}));
+    painter.setBrush(QColor(60, 60, 60));
+    painter.drawPolygon(QPolygonF({QPointF(14, 24), QPointF(18, 27), QPointF(13, 29)}));
+    return picture;
+}
+
+QPixmap removePicture() {
+    QPixmap picture = canvas(24);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(190, 30, 30), 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(6, 6), QPointF(18, 18));
+    painter.drawLine(QPointF(18, 6), QPointF(6, 18));
+    return picture;
+}
+
+} // namespace content

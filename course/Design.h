@@ -1,0 +1,54 @@
+#pragma once
+
+#include "toolkit/TextBox.h"
+
+#include <QString>
+
+#include <array>
+
+class QWidget;
+
+namespace toolkit {
+class CommandButton;
+class Label;
+class ListView;
+class TextArea;
+} // namespace toolkit
+
+// Small builders for the controls the panels are made of, placed in twips inside their panel.
+namespace course {
+
+// A caption that wraps within its width.
+toolkit::Label* labelAt(const QString& name, QWidget* panel, const QString& text, int left, int top,
+                        int width, int height);
+// A task prompt: "ZADATAK n: ...", in bold.
+toolkit::Label* prompt(const QString& name, QWidget* panel, const QString& text, int left, int top, int width,
+                       int height);
+// A read-only text of several lines.
+toolkit::TextArea* readingText(const QString& name, QWidget* panel, const QString& text, int left, int top,
+                               int width, int height);
+// An empty one-line box the pupil types an answer into.
+toolkit::TextBox* answerBox(const QString& name, QWidget* panel, int left, int top, int width,
+                            int height = 360);
+// A list of picked words headed "Odabrane reči"; its column is set when the screen loads.
+toolkit::ListView* pickedList(const QString& name, QWidget* panel, int left, int top, int width, int height);
+// The button under a picked-word list that removes the selected entry.
+toolkit::CommandButton* removeButton(const QString& name, QWidget* panel, int left, int top, int width,
+                                     int height);
+
+// What the pupil typed into a row of answer boxes, box by box.
+template <std::size_t N> std::array<QString, N> textsOf(const std::array<toolkit::TextBox*, N>& boxes) {
+    std::array<QString, N> texts;
+    for (std::size_t i = 0; i < N; ++i) {
+        texts[i] = boxes[i]->text();
+    }
+    return texts;
+}
+
+// A picked-word list's count label as the program writes it. The word is spelled "reèi" there, as the
+// course has always shown it, unlike the label's first caption "Odabrane reči ( 0 )".
+QString countCaption(int count);
+// Removes the selected entry of a picked-word list, if any, and writes the count.
+void removeSelected(toolkit::ListView& list, toolkit::Label& count);
+
+} // namespace course

@@ -1,0 +1,109 @@
+#include "course/LessonScreen.h"
+
+#include "content/Pictures.h"
+#include "toolkit/CommandButton.h"
+#include "toolkit/Host.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
+#include "toolkit/PictureBox.h"
+#include "toolkit/TreeView.h"
+#include "toolkit/Twips.h"
+
+namespace course {
+
+namespace {
+
+toolkit::CommandButton* button(const QString& name, QWidget* screen, const QString& caption, int left,
+                               int width) {
+    auto* command = new toolkit::CommandButton(name, screen, caption);
+    toolkit::place(command, left, 8280, width, 375);
+    return command;
+}
+
+toolkit::PictureBox* narrowBox(const QString& name, QWidget* screen, int left, int top) {
+    auto* box = new toolkit::PictureBox(name, screen);
+    toolkit::place(box, left, top, 220, 1095);
+    box->setBordered(true);
+    return box;
+}
+
+} // namespace
+
+LessonScreen::LessonScreen(const Frame& frame, toolkit::Host& host)
+    : toolkit::Form(frame.name), Label1(new toolkit::Label(QStringLiteral("Label1"), this)),
+      TreeView1(new toolkit::TreeView(QStringLiteral("TreeView1"), this)),
+      Command1(button(QStringLiteral("Command1"), this, QStringLiteral("Napred"), 10680, 1455)),
+      Command2(button(QStringLiteral("Command2"), this, QStringLiteral("Izlaz"), 8880, 1575)),
+      Command3(button(QStringLiteral("Command3"), this, QStringLiteral("O programu"), 240, 1575)),
+      Image7(new toolkit::Image(QStringLiteral("Image7"), this)),
+      Picture5(narrowBox(QStringLiteral("Picture5"), this, frame.picture5Left, frame.picture5Top)),
+      Picture8(narrowBox(QStringLiteral("Picture8"), this, frame.picture8Left, frame.picture8Top)),
+      results(this, frame.lastTaskRow), picResult(results.picResult()), m_host(host) {
+    setCaption(QStringLiteral("Tesmora"));
+    setClientSize(frame.clientWidth, frame.clientHeight);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(9.75);
+    setFont(arial);
+
+    Label1->setCaption(QStringLiteral("- Obraćanje učeniku -"));
+    Label1->setForeColor(0x000080);
+    QFont title(QStringLiteral("Arial"));
+    title.setPointSizeF(15.75);
+    title.setBold(true);
+    Label1->setFont(title);
+    Label1->setAlignment(Qt::AlignCenter);
+    toolkit::place(Label1, 2415, 360, 9375, 375);
+
+    toolkit::place(TreeView1, 120, 960, 2055, 5535);
+    Command1->setTag(QStringLiteral("0"));
+
+    toolkit::place(Image7, 4560, 8160, 240, 240);
+    Image7->setPicture(content::tickPicture());
+    Image7->hide();
+    centre();
+}
+
+void LessonScreen::refuse() {
+    m_host.messageBox(this, QStringLiteral("Zadatak nije rešen !"), QStringLiteral("Paznja"), 48);
+}
+
+void LessonScreen::outlineUpdate() {
+    // Only the tags at which a step begins have a node; for the others nothing happens.
+    toolkit::TreeView::Node* node = TreeView1->node(u'n' + Command1->tag());
+    TreeView1->select(node);
+    TreeView1->ensureVisible(node);
+}
+
+void LessonScreen::keepExpanded(toolkit::TreeView::Node* node) {
+    if (node) {
+        node->setExpanded(true);
+    }
+}
+
+void LessonScreen::selectHomeNode() {
+    toolkit::TreeView::Node* home = TreeView1->node(TreeView1->tag().toInt());
+    TreeView1->select(home);
+    TreeView1->ensureVisible(home);
+}
+
+toolkit::PictureBox* LessonScreen::addPanel(const QString& name) {
+    auto* panel = new toolkit::PictureBox(name, this);
+    toolkit::place(panel, 2400, 960, 9855, 5535);
+    panel->setBackColor(0xFFFFFF);
+    panel->setBordered(true);
+    panel->setVisible(m_panels.isEmpty());
+    m_panels.append(panel);
+    return panel;
+}
+
+void LessonScreen::showPanel(toolkit::PictureBox* next) {
+    for (toolkit::PictureBox* panel : std::as_const(m_panels)) {
+        if (panel == next) {
+            panel->show();
+            return;
+        }
+        panel->hide();
+    }
+}
+
+} // namespace course

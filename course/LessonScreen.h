@@ -1,0 +1,68 @@
+#pragma once
+
+#include "course/ResultStrip.h"
+#include "toolkit/Form.h"
+#include "toolkit/TreeView.h"
+
+namespace toolkit {
+class CommandButton;
+class Host;
+class Image;
+class Label;
+class PictureBox;
+} // namespace toolkit
+
+namespace course {
+
+// Where a lesson screen's frame differs from the others.
+struct Frame {
+    QString name;
+    int clientWidth = 12435;
+    int clientHeight = 8880;
+    int lastTaskRow = 0;
+    int picture5Left = 2180;
+    int picture5Top = 5380;
+    int picture8Left = 12250;
+    int picture8Top = 5370;
+};
+
+// The frame shared by the three lesson screens: the step title, the outline, the task panels stacked
+// in the middle, the hidden results strip and the three buttons, with the pieces of a "Napred" press
+// that every screen uses.
+class LessonScreen : public toolkit::Form {
+    Q_OBJECT
+  public:
+    LessonScreen(const Frame& frame, toolkit::Host& host);
+
+    toolkit::Label* Label1;
+    toolkit::TreeView* TreeView1;
+    toolkit::CommandButton* Command1;
+    toolkit::CommandButton* Command2;
+    toolkit::CommandButton* Command3;
+    toolkit::Image* Image7;
+    toolkit::PictureBox* Picture5;
+    toolkit::PictureBox* Picture8;
+    ResultStrip results;
+    toolkit::PictureBox* picResult;
+
+    // The refusal of an unsolved task.
+    void refuse();
+    // Selects the outline node of the step that begins at the current tag, when there is one.
+    void outlineUpdate();
+    // The outline stays fully expanded, and a click on it only brings the selection back to the
+    // node at the outline's home position: the pupil cannot move through the course with it.
+    void keepExpanded(toolkit::TreeView::Node* node);
+    void selectHomeNode();
+    // Hides every panel before `next` in the screen's order and shows `next`.
+    void showPanel(toolkit::PictureBox* next);
+
+  protected:
+    // A task panel at the common place; the first one made is the one shown at start.
+    toolkit::PictureBox* addPanel(const QString& name);
+
+  private:
+    toolkit::Host& m_host;
+    QList<toolkit::PictureBox*> m_panels;
+};
+
+} // namespace course

@@ -1,0 +1,184 @@
+#include "screens/Program.h"
+
+#include "screens/auxiliary/Form2.h"
+#include "screens/auxiliary/Form5.h"
+#include "screens/auxiliary/Form6.h"
+#include "screens/closing/Form4.h"
+#include "screens/main/Form1.h"
+#include "screens/second/Form3.h"
+#include "toolkit/Label.h"
+
+#include <QCoreApplication>
+
+Program::Program(toolkit::Host& host) : m_host(host) {
+    m_monotonic.start();
+}
+
+Program::~Program() {
+    // Screens unloaded but not yet deleted, and those still loaded, go with the program.
+    for (toolkit::Form* form :
+         std::initializer_list<toolkit::Form*>{m_form6, m_form5, m_form4, m_form3, m_form2, m_form1}) {
+        delete form;
+    }
+    for (const QPointer<toolkit::Form>& form : std::as_const(m_going)) {
+        delete form.data();
+    }
+}
+
+void Program::start() {
+    form2().show();
+}
+
+template <typename F> F& Program::screen(QPointer<F>& slot) {
+    if (!slot) {
+        slot = new F(*this);
+        slot->load();
+    }
+    return *slot;
+}
+
+Form1& Program::form1() {
+    return screen(m_form1);
+}
+Form2& Program::form2() {
+    return screen(m_form2);
+}
+Form3& Program::form3() {
+    return screen(m_form3);
+}
+Form4& Program::form4() {
+    return screen(m_form4);
+}
+Form5& Program::form5() {
+    return screen(m_form5);
+}
+
+toolkit::Form* Program::loaded(Screen which) const {
+    switch (which) {
+    case Screen::Form1:
+        return m_form1;
+    case Screen::Form2:
+        return m_form2;
+    case Screen::Form3:
+        return m_form3;
+    case Screen::Form4:
+        return m_form4;
+    case Screen::Form5:
+        return m_form5;
+    case Screen::Form6:
+        return m_form6;
+    }
+    return nullptr;
+}
+
+bool Program::isLoaded(Screen which) const {
+    return loaded(which) != nullptr;
+}
+
+void Program::unload(Screen which) {
+    if (!isLoaded(which)) {
+        return;
+    }
+    if (!m_unloading.contains(which)) {
+        m_unloading.insert(which);
+        runUnloadHandler(which);
+    }
+    destroy(which);
+}
+
+void Program::runUnloadHandler(Screen which) {
+    switch (which) {
+    case Screen::Form1:
+    case Screen::Form3:
+    case Screen::Form4:
+    case Screen::Form5:
+        unloadAllAndEnd();
+        break;
+    case Screen::Form2:
+    case Screen::Form6:
+        break;
+    }
+}
+
+void Program::destroy(Screen which) {
+    toolkit::Form* form = loaded(which);
+    if (!form) {
+        return;
+    }
+    switch (which) {
+    case Screen::Form1:
+        m_form1 = nullptr;
+        break;
+    case Screen::Form2:
+        m_form2 = nullptr;
+        break;
+    case Screen::Form3:
+        m_form3 = nullptr;
+        break;
+    case Screen::Form4:
+        m_form4 = nullptr;
+        break;
+    case Screen::Form5:
+        m_form5 = nullptr;
+        break;
+    case Screen::Form6:
+        m_form6 = nullptr;
+        break;
+    }
+    m_unloading.remove(which);
+    m_going.removeAll(nullptr);
+    m_going.append(form);
+    form->unload();
+}
+
+void Program::unloadAllAndEnd() {
+    for (Screen which :
+         {Screen::Form6, Screen::Form5, Screen::Form4, Screen::Form3, Screen::Form2, Screen::Form1}) {
+        unload(which);
+    }
+    end();
+}
+
+void Program::end() {
+    if (m_ended) {
+        return;
+    }
+    m_ended = true;
+    for (Screen which :
+         {Screen::Form6, Screen::Form5, Screen::Form4, Screen::Form3, Screen::Form2, Screen::Form1}) {
+        destroy(which);
+    }
+    QCoreApplication::quit();
+}
+
+void Program::showAbout(toolkit::Form& owner) {
+    destroy(Screen::Form6);
+    m_form6 = new Form6(*this);
+    m_form6->load();
+    m_form6->showModal(&owner);
+}
+
+qint64 Program::now() const {
+    return m_clockSource ? m_clockSource() : m_monotonic.elapsed();
+}
+
+void Program::recordStepTime(toolkit::Label& cell) {
+    cell.setCaption(m_clocks.stepText());
+    m_clocks.zeroStep();
+}
+
+void Program::recordTotalTime() {
+    form5().Label25->setCaption(m_clocks.totalText());
+}
+
+void Program::writeTaskNumber(int task) {
+    form1().results.writeNumber(task);
+    form3().results.writeNumber(task);
+    form4().results.writeNumber(task);
+}
+
+void Program::tickTask(int task, const QPixmap& tick) {
+    form1().results.tick(task, tick);
+    form3().results.tick(task, tick);
+    form4().results.tick(task, tick);
+}

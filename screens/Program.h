@@ -1,0 +1,94 @@
+#pragma once
+
+#include "course/Clocks.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+
+#include <functional>
+
+class Form1;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
+class Form6;
+
+namespace toolkit {
+class Form;
+class Host;
+class Label;
+} // namespace toolkit
+
+// The program: owns the six screens, each created on first use and hidden until shown, the step and
+// course clocks, and the host that shows message boxes and opens addresses. Everything that lasts
+// for the whole run lives here, so a new Program is a new run.
+class Program : public QObject {
+    Q_OBJECT
+  public:
+    enum class Screen { Form1, Form2, Form3, Form4, Form5, Form6 };
+
+    explicit Program(toolkit::Host& host);
+    ~Program() override;
+
+    // Shows the splash screen, the first window of a run.
+    void start();
+
+    Form1& form1();
+    Form2& form2();
+    Form3& form3();
+    Form4& form4();
+    Form5& form5();
+    bool isLoaded(Screen screen) const;
+    toolkit::Form* loaded(Screen screen) const;
+
+    // Unloads a screen: its own unload handler runs first (once), then it goes. Nothing happens when
+    // the screen is not loaded.
+    void unload(Screen screen);
+    // The order in which closing any lesson or results window takes the program down, ending it.
+    void unloadAllAndEnd();
+    // Ends the program: every screen still loaded goes and the application quits.
+    void end();
+    bool ended() const { return m_ended; }
+
+    // A fresh About screen, modal over the screen that asked for it.
+    void showAbout(toolkit::Form& owner);
+
+    toolkit::Host& host() { return m_host; }
+
+    // The clocks, and the monotonic time they follow, in milliseconds. Tests set their own source.
+    course::Clocks& clocks() { return m_clocks; }
+    qint64 now() const;
+    void setClockSource(std::function<qint64()> source) { m_clockSource = std::move(source); }
+
+    // Writes the step clock into a time cell of the results screen and zeroes the step clock.
+    void recordStepTime(toolkit::Label& cell);
+    // Writes the course clock into the total cell of the results screen.
+    void recordTotalTime();
+
+    // A task's row on every lesson screen that carries it: the number before the task is judged,
+    // the tick picture once it is solved.
+    void writeTaskNumber(int task);
+    void tickTask(int task, const QPixmap& tick);
+
+  private:
+    template <typename F> F& screen(QPointer<F>& slot);
+    void runUnloadHandler(Screen screen);
+    void destroy(Screen screen);
+
+    toolkit::Host& m_host;
+    course::Clocks m_clocks;
+    QElapsedTimer m_monotonic;
+    std::function<qint64()> m_clockSource;
+    QPointer<Form1> m_form1;
+    QPointer<Form2> m_form2;
+    QPointer<Form3> m_form3;
+    QPointer<Form4> m_form4;
+    QPointer<Form5> m_form5;
+    QPointer<Form6> m_form6;
+    QList<QPointer<toolkit::Form>> m_going; // unloaded, deleted once their handlers have returned
+    QSet<Screen> m_unloading;
+    bool m_ended = false;
+};

@@ -1,0 +1,154 @@
+// The panels of steps 3 to 5 and of the first half of step 6 on the main lesson screen.
+#include "screens/main/Form1.h"
+
+#include "content/Form1Texts.h"
+#include "course/Design.h"
+#include "course/Words.h"
+#include "toolkit/CommandButton.h"
+#include "toolkit/Label.h"
+#include "toolkit/ListView.h"
+#include "toolkit/PictureBox.h"
+#include "toolkit/TextArea.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/Twips.h"
+
+using course::answerBox;
+using course::labelAt;
+using course::prompt;
+using course::readingText;
+
+namespace {
+
+constexpr int listLeft = 6960; // the picked-word lists stand right of their reading texts
+constexpr int listWidth = 1935;
+constexpr int buttonWidth = 2655;
+
+toolkit::PictureBox* wordRow(const QString& name, QWidget* panel, int top) {
+    auto* row = new toolkit::PictureBox(name, panel);
+    toolkit::place(row, 240, top, 9375, 555);
+    row->setBackColor(0xFFFFFF);
+    return row;
+}
+
+} // namespace
+
+void Form1::designSteps3And4() {
+    Picture7 = addPanel(QStringLiteral("Picture7"));
+    Text35 = readingText(QStringLiteral("Text35"), Picture7, content::form1::Text35(), 240, 120, 9375, 1335);
+    Label35 =
+        prompt(QStringLiteral("Label35"), Picture7,
+               QStringLiteral("ZADATAK 6: U tekstu koji sledi izdvoj vlastite imenice koje označavaju imena "
+                              "geografskih pojmova."),
+               240, 1500, 6480, 435);
+    Text36 = readingText(QStringLiteral("Text36"), Picture7, content::form1::Text36(), 240, 1980, 6480, 2775);
+    Label78 = course::linkLabel(QStringLiteral("Label78"), Picture7, content::form1::Label78().caption, 240,
+                                4800, 6480, 495);
+    Label78->setWordWrap(true);
+    Label36 = labelAt(QStringLiteral("Label36"), Picture7, QStringLiteral("Odabrane reči"), listLeft, 1740,
+                      buttonWidth, 255);
+    ListView2 = course::pickedList(QStringLiteral("ListView2"), Picture7, listLeft, 1980, listWidth, 2775);
+    Command5 = course::removeButton(QStringLiteral("Command5"), Picture7, listLeft, 4860, buttonWidth, 375);
+
+    Picture9 = addPanel(QStringLiteral("Picture9"));
+    Label37 = prompt(QStringLiteral("Label37"), Picture9,
+                     QStringLiteral("ZADATAK 7: Nabroj imena bar četiri planete sunčevog sistema."), 720,
+                     1320, 8400, 255);
+    for (int i = 0; i < 4; ++i) {
+        planetBoxes[i] =
+            answerBox(QStringLiteral("Text%1").arg(37 + i), Picture9, 720 + i * 2160, 2040, 1935);
+    }
+
+    Picture10 = addPanel(QStringLiteral("Picture10"));
+    Text41 = readingText(QStringLiteral("Text41"), Picture10, content::form1::Text41(), 240, 120, 9375, 1095);
+    Label41 =
+        prompt(QStringLiteral("Label41"), Picture10,
+               QStringLiteral("ZADATAK 8: Na osnovu objašnjenja, napiši kako glasi zajednička imenica."), 240,
+               1380, 9375, 255);
+    const QString clues[4] = {
+        QStringLiteral("Služe za igranje, dodavanje, sport."), QStringLiteral("Sve su ženskog roda."),
+        QStringLiteral("Svaki leti i prevozi putnike i teret."),
+        QStringLiteral("Piše se na papiru rukom ili kompjuterom, olovkom ili perom i mastilom.")};
+    for (int i = 0; i < 4; ++i) {
+        const int top = 1920 + i * 720;
+        rowNumbers[i] = labelAt(QStringLiteral("Label%1").arg(42 + i), Picture10,
+                                QStringLiteral("%1.").arg(i + 1), 240, top, 360, 255);
+        descriptions[i] =
+            labelAt(QStringLiteral("Label%1").arg(46 + i), Picture10, clues[i], 720, top, 5280, 495);
+        commonNounBoxes[i] = answerBox(QStringLiteral("Text%1").arg(42 + i), Picture10, 6240, top - 60, 2895);
+    }
+
+    Picture11 = addPanel(QStringLiteral("Picture11"));
+    Label51 = prompt(QStringLiteral("Label51"), Picture11, content::form1::Label51(), 240, 120, 6480, 435);
+    Text46 = readingText(QStringLiteral("Text46"), Picture11, content::form1::Text46(), 240, 600, 6480, 1455);
+    Label79 = course::linkLabel(QStringLiteral("Label79"), Picture11, content::form1::Label79().caption, 240,
+                                2100, 6480, 255);
+    Label50 = labelAt(QStringLiteral("Label50"), Picture11, QStringLiteral("Odabrane reči ( 0 )"), listLeft,
+                      360, buttonWidth, 255);
+    ListView3 = course::pickedList(QStringLiteral("ListView3"), Picture11, listLeft, 600, listWidth, 1575);
+    Command6 = course::removeButton(QStringLiteral("Command6"), Picture11, listLeft, 2220, buttonWidth, 375);
+    Label52 =
+        prompt(QStringLiteral("Label52"), Picture11,
+               QStringLiteral("ZADATAK 10: pronađi i prepiši na liniju zajedničke imenice koje označavaju "
+                              "bića."),
+               240, 2760, 9375, 255);
+    Text47 =
+        readingText(QStringLiteral("Text47"), Picture11, content::form1::Text47(), 240, 3060, 9375, 1335);
+    Label80 = course::linkLabel(QStringLiteral("Label80"), Picture11, content::form1::Label80().caption, 240,
+                                4440, 9375, 255);
+    Text48 = answerBox(QStringLiteral("Text48"), Picture11, 240, 4860, 9375);
+}
+
+void Form1::designSteps5And6() {
+    Picture12 = addPanel(QStringLiteral("Picture12"));
+    Text49 = readingText(QStringLiteral("Text49"), Picture12, content::form1::Text49(), 240, 120, 9375, 1095);
+    Label55 = prompt(QStringLiteral("Label55"), Picture12, content::form1::Label55(), 240, 1260, 6480, 435);
+    Text50 =
+        readingText(QStringLiteral("Text50"), Picture12, content::form1::Text50(), 240, 1740, 4335, 3255);
+    Label81 = course::linkLabel(QStringLiteral("Label81"), Picture12, content::form1::Label81().caption, 240,
+                                5100, 6480, 255);
+    Label56 = labelAt(QStringLiteral("Label56"), Picture12, QStringLiteral("Odabrane reči ( 0 )"), listLeft,
+                      1500, buttonWidth, 255);
+    ListView4 = course::pickedList(QStringLiteral("ListView4"), Picture12, listLeft, 1740, listWidth, 3255);
+    Command7 = course::removeButton(QStringLiteral("Command7"), Picture12, listLeft, 5040, buttonWidth, 375);
+
+    Picture13 = addPanel(QStringLiteral("Picture13"));
+    Label59 = prompt(QStringLiteral("Label59"), Picture13,
+                     QStringLiteral("ZADATAK 12: izdvoj apstraktne imenice koje označavaju neku osobinu."),
+                     240, 360, 9375, 255);
+    Text51 = readingText(QStringLiteral("Text51"), Picture13, content::form1::Text51(), 240, 960, 6480, 735);
+    Label58 = labelAt(QStringLiteral("Label58"), Picture13, QStringLiteral("Odabrane reči ( 0 )"), listLeft,
+                      720, buttonWidth, 255);
+    ListView5 = course::pickedList(QStringLiteral("ListView5"), Picture13, listLeft, 960, listWidth, 3255);
+    Command8 = course::removeButton(QStringLiteral("Command8"), Picture13, listLeft, 4320, buttonWidth, 375);
+
+    Picture14 = addPanel(QStringLiteral("Picture14"));
+    Text53 = readingText(QStringLiteral("Text53"), Picture14, content::form1::Text53(), 240, 120, 9375, 1095);
+    Label62 =
+        prompt(QStringLiteral("Label62"), Picture14,
+               QStringLiteral("ZADATAK 13: pronađi i podvuci apstraktne imenice koje označavaju neku ideju"),
+               240, 1440, 9375, 255);
+    Picture15 = wordRow(QStringLiteral("Picture15"), Picture14, 1800);
+    const auto word = [](const QString& name, QWidget* row, const char* text, int left) {
+        return course::wordLabel(name, row, QString::fromUtf8(text), left, 120, 255, 9.75);
+    };
+    Label61 = word(QStringLiteral("Label61"), Picture15, "OLOVKA,", 240);
+    Label63 = word(QStringLiteral("Label63"), Picture15, "MISAO,", 1200);
+    Label64 = word(QStringLiteral("Label64"), Picture15, "RAVNOPRAVNOST,", 2040);
+    Label65 = word(QStringLiteral("Label65"), Picture15, "PRAVDA,", 3960);
+    Label66 = word(QStringLiteral("Label66"), Picture15, "KNJIGA,", 4920);
+    Label67 = word(QStringLiteral("Label67"), Picture15, "USPOMENA.", 5760);
+    Label74 = prompt(
+        QStringLiteral("Label74"), Picture14,
+        QStringLiteral("ZADATAK 14: pronađi i podvuci apstraktne imenice koje označavaju neko osećanje "
+                       "ili raspoloženje"),
+        240, 2640, 9375, 435);
+    Picture16 = wordRow(QStringLiteral("Picture16"), Picture14, 3180);
+    Label73 = word(QStringLiteral("Label73"), Picture16, "SLIKA,", 240);
+    Label72 = word(QStringLiteral("Label72"), Picture16, "SETA,", 960);
+    Label71 = word(QStringLiteral("Label71"), Picture16, "MOLBA,", 1680);
+    Label70 = word(QStringLiteral("Label70"), Picture16, "SLOVO,", 2520);
+    Label69 = word(QStringLiteral("Label69"), Picture16, "KAŠIKA,", 3360);
+    Label68 = word(QStringLiteral("Label68"), Picture16, "LJUBAV,", 4200);
+    Label75 = word(QStringLiteral("Label75"), Picture16, "STRAH,", 5160);
+    Label76 = word(QStringLiteral("Label76"), Picture16, "TOČAK.", 6000);
+}

@@ -1,0 +1,48 @@
+#include "toolkit/Host.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace toolkit {
+
+namespace {
+
+QMessageBox::Icon iconOf(int style) {
+    switch (style & 0x70) {
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+void DesktopHost::messageBox(QWidget* owner, const QString& prompt, const QString& title, int style) {
+    auto* box = new QMessageBox(iconOf(style), title, prompt, QMessageBox::Ok, owner);
+    box->setObjectName(QStringLiteral("MessageBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+    box->show();
+}
+
+void DesktopHost::openAddress(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+void RecordingHost::messageBox(QWidget* owner, const QString& prompt, const QString& title, int style) {
+    messages.append({prompt, title, style, owner ? owner->objectName() : QString()});
+}
+
+void RecordingHost::openAddress(const QString& address) {
+    addresses.append(address);
+}
+
+} // namespace toolkit

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+namespace toolkit {
+
+// A straight line between two points of its container, given in twips. It takes no clicks.
+class Line : public QWidget {
+    Q_OBJECT
+  public:
+    Line(const QString& name, QWidget* container, int x1, int y1, int x2, int y2, quint32 bgrColour);
+
+    int borderWidth() const { return m_borderWidth; }
+    void setBorderWidth(int width);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QPoint m_from;
+    QPoint m_to;
+    QColor m_colour;
+    int m_borderWidth = 1;
+};
+
+} // namespace toolkit

@@ -1,0 +1,77 @@
+#include "toolkit/ListView.h"
+
+#include "toolkit/Twips.h"
+
+#include <QLabel>
+
+namespace toolkit {
+
+ListView::ListView(const QString& name, QWidget* container, const QString& heading)
+    : QListWidget(container), m_heading(new QLabel(heading, this)) {
+    setObjectName(name);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    m_heading->setObjectName(name + QStringLiteral("Heading"));
+    m_heading->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_heading->setAutoFillBackground(true);
+    m_heading->setBackgroundRole(QPalette::Button);
+    m_heading->setContentsMargins(4, 0, 4, 0);
+    setViewportMargins(0, m_heading->sizeHint().height(), 0, 0);
+}
+
+void ListView::setColumnWidth(int twipsValue) {
+    m_columnWidth = twipsValue;
+    m_heading->resize(pixels(twipsValue), m_heading->height());
+}
+
+void ListView::add(const QString& text) {
+    addItem(text);
+}
+
+QString ListView::text(int position) const {
+    const QListWidgetItem* entry = item(position - 1);
+    return entry ? entry->text() : QString();
+}
+
+QStringList ListView::texts() const {
+    QStringList all;
+    all.reserve(count());
+    for (int i = 0; i < count(); ++i) {
+        all.append(item(i)->text());
+    }
+    return all;
+}
+
+bool ListView::remove(int position) {
+    if (position < 1 || position > count()) {
+        return false;
+    }
+    delete takeItem(position - 1);
+    return true;
+}
+
+int ListView::selectedPosition() const {
+    const QList<QListWidgetItem*> chosen = selectedItems();
+    return chosen.isEmpty() ? 0 : row(chosen.first()) + 1;
+}
+
+void ListView::select(int position) {
+    if (QListWidgetItem* entry = item(position - 1)) {
+        setCurrentItem(entry);
+        entry->setSelected(true);
+    }
+}
+
+void ListView::ensureVisible(int position) {
+    if (QListWidgetItem* entry = item(position - 1)) {
+        scrollToItem(entry);
+    }
+}
+
+void ListView::resizeEvent(QResizeEvent* event) {
+    QListWidget::resizeEvent(event);
+    const QRect area = contentsRect();
+    m_heading->setGeometry(area.left(), area.top(), m_columnWidth > 0 ? pixels(m_columnWidth) : area.width(),
+                           m_heading->sizeHint().height());
+}
+
+} // namespace toolkit

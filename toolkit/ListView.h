@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QListWidget>
+
+class QLabel;
+
+namespace toolkit {
+
+// A list of one column under a heading. Items are counted, read and removed by 1-based position;
+// a position outside the list reads as empty and removes nothing.
+class ListView : public QListWidget {
+    Q_OBJECT
+  public:
+    ListView(const QString& name, QWidget* container, const QString& heading);
+
+    void setColumnWidth(int twips);
+    int columnWidth() const { return m_columnWidth; }
+
+    void add(const QString& text);
+    int count() const { return QListWidget::count(); }
+    QString text(int position) const;
+    QStringList texts() const;
+    bool remove(int position);
+
+    // 0 when nothing is selected.
+    int selectedPosition() const;
+    void select(int position);
+    void ensureVisible(int position);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    QLabel* m_heading;
+    int m_columnWidth = 0;
+};
+
+} // namespace toolkit

@@ -1,0 +1,51 @@
+#include "toolkit/PictureBox.h"
+
+#include "toolkit/Twips.h"
+
+#include <QMouseEvent>
+
+namespace toolkit {
+
+PictureBox::PictureBox(const QString& name, QWidget* container) : QFrame(container) {
+    setObjectName(name);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+void PictureBox::setBackColor(quint32 bgrColour) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(bgr(bgrColour)));
+    setPalette(colours);
+}
+
+void PictureBox::setBordered(bool bordered) {
+    setFrameStyle(bordered ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+}
+
+int PictureBox::top() const {
+    return m_top.value_or(twips(y()));
+}
+
+void PictureBox::setTop(int twipsValue) {
+    m_top = twipsValue;
+    move(x(), pixels(twipsValue));
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    // A click belongs to the control it lands on, not to its container.
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Q_EMIT clicked();
+    }
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    QFrame::mouseMoveEvent(event);
+    Q_EMIT mouseMoved();
+}
+
+} // namespace toolkit

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace toolkit {
+
+// A one-line answer box the pupil types into.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+  public:
+    TextBox(const QString& name, QWidget* container);
+
+    void setBackColor(quint32 bgrColour);
+
+  Q_SIGNALS:
+    void mouseMoved();
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+} // namespace toolkit

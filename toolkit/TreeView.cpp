@@ -1,0 +1,54 @@
+#include "toolkit/TreeView.h"
+
+#include <QHeaderView>
+
+namespace toolkit {
+
+TreeView::TreeView(const QString& name, QWidget* container) : QTreeWidget(container) {
+    setObjectName(name);
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformRowHeights(true);
+    connect(this, &QTreeWidget::itemCollapsed, this, [this](Node* node) { Q_EMIT collapsed(node); });
+    connect(this, &QTreeWidget::itemClicked, this, [this](Node* node, int) { Q_EMIT nodeClicked(node); });
+}
+
+TreeView::Node* TreeView::add(const QString& text, const QString& key, Node* parent) {
+    Node* node = parent ? new Node(parent, {text}) : new Node(this, {text});
+    m_nodes.append(node);
+    if (!key.isEmpty()) {
+        m_byKey.insert(key, node);
+    }
+    return node;
+}
+
+TreeView::Node* TreeView::node(const QString& key) const {
+    return m_byKey.value(key, nullptr);
+}
+
+TreeView::Node* TreeView::node(int position) const {
+    return position >= 1 && position <= m_nodes.size() ? m_nodes[position - 1] : nullptr;
+}
+
+void TreeView::select(Node* node) {
+    if (node) {
+        setCurrentItem(node);
+    }
+}
+
+void TreeView::expand(Node* node) {
+    if (node) {
+        node->setExpanded(true);
+    }
+}
+
+void TreeView::ensureVisible(Node* node) {
+    if (node) {
+        scrollToItem(node);
+    }
+}
+
+} // namespace toolkit

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/build.sh
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
