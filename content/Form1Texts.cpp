@@ -97,17 +97,17 @@ QString Text35() {
 // exactly as the answer of task 6 expects it.
 QString Text36() {
     return lines({
-        "Puk se dva dana odmarao u Radkersburgu, mirnom gradiću na jugu Austrije. ",
-        "Trećeg jutra, još pre svitanja, trube su podigle usnule vojnike sa slame po ",
-        "ambarima i štalama, i duga kolona je krenula uz reku Muru, pravo prema ",
-        "obroncima Alpskog venca. Put se peo sve strmije, a u uvalama je ležao sneg. ",
-        "Kapetan nije dozvoljavao da se ide bez reda: na svakoj čistini kolona se ",
-        "zaustavljala, a vojnici su se postrojavali, okretali nalevo i nadesno, ",
-        "padali na zemlju i ponovo skakali na noge na zvuk pištaljke. Narednici ",
-        "su išli duž stroja i vikali na svakoga ko bi zakasnio ili pogrešio korak. ",
-        "Kada bi se sunce popelo iznad vrhova, vežba se ponavljala, ali sada s ",
-        "punom opremom na leđima. Uveče su vojnici padali od umora kraj vatri, a ",
-        "ujutru je sve počinjalo iznova, dok se s poslednjeg prevoja nije ukazala dolina.",
+        "Puk se dva dana odmarao u Radkersburgu, mirnom gradiću na ",
+        "jugu Austrije. Trećeg jutra, pre svitanja, trube su podigle ",
+        "vojnike, i duga kolona krenula je uz reku Muru, pravo prema ",
+        "obroncima Alpskog venca. Put se peo sve strmije, a u uvalama ",
+        "je ležao sneg. Kapetan nije dozvoljavao da se ide bez reda: ",
+        "na svakoj čistini kolona se zaustavljala, vojnici su se ",
+        "postrojavali, okretali nalevo i nadesno, padali na zemlju i ",
+        "skakali na noge na zvuk pištaljke. Narednici su išli duž ",
+        "stroja i vikali na svakoga ko bi pogrešio korak. Kad bi se ",
+        "sunce popelo iznad vrhova, vežba se ponavljala s punom ",
+        "opremom na leđima, sve dok se s prevoja nije ukazala dolina.",
     });
 }
 

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QTextBlock>
 
+#include <algorithm>
+
 namespace toolkit {
 
 TextArea::TextArea(const QString& name, QWidget* container) : QPlainTextEdit(container) {
@@ -47,13 +49,16 @@ int TextArea::selStart() const {
     return m_storedOffset[shownPosition];
 }
 
+int TextArea::shownPosition(int storedOffset) const {
+    // The first shown position past the offset, less one.
+    const auto after = std::upper_bound(m_storedOffset.cbegin(), m_storedOffset.cend(), storedOffset);
+    const auto position = static_cast<int>(std::distance(m_storedOffset.cbegin(), after)) - 1;
+    return qBound(0, position, document()->characterCount() - 1);
+}
+
 void TextArea::setSelStart(int offset) {
-    int shownPosition = 0;
-    while (shownPosition + 1 < m_storedOffset.size() && m_storedOffset[shownPosition + 1] <= offset) {
-        ++shownPosition;
-    }
     QTextCursor cursor = textCursor();
-    cursor.setPosition(qMin(shownPosition, document()->characterCount() - 1));
+    cursor.setPosition(shownPosition(offset));
     setTextCursor(cursor);
 }
 

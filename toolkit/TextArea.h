@@ -20,6 +20,9 @@ class TextArea : public QPlainTextEdit {
     int selStart() const;
     // Puts the caret before the character at this offset of the stored text.
     void setSelStart(int offset);
+    // The position in the shown text of a place in the stored text (the place before a line break's
+    // second character maps to the line break).
+    int shownPosition(int storedOffset) const;
 
     void setBackColor(quint32 bgrColour);
 

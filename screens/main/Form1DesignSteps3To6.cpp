@@ -115,7 +115,7 @@ void Form1::designSteps5And6() {
     Label59 = prompt(QStringLiteral("Label59"), Picture13,
                      QStringLiteral("ZADATAK 12: izdvoj apstraktne imenice koje označavaju neku osobinu."),
                      240, 360, 9375, 255);
-    Text51 = readingText(QStringLiteral("Text51"), Picture13, content::form1::Text51(), 240, 960, 6480, 735);
+    Text51 = readingText(QStringLiteral("Text51"), Picture13, content::form1::Text51(), 240, 960, 6480, 1095);
     Label58 = labelAt(QStringLiteral("Label58"), Picture13, QStringLiteral("Odabrane reči ( 0 )"), listLeft,
                       720, buttonWidth, 255);
     ListView5 = course::pickedList(QStringLiteral("ListView5"), Picture13, listLeft, 960, listWidth, 3255);
