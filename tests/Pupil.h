@@ -4,8 +4,8 @@
 // by typing into boxes and by presses of "Napred". The host records message boxes and addresses,
 // and the clocks follow a time the test sets.
 
-#include "course/WordIndex.h"
 #include "screens/Program.h"
+#include "tests/support/Pupil.h"
 #include "toolkit/Host.h"
 
 #include <gtest/gtest.h>
@@ -18,31 +18,9 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-class QWidget;
-
 namespace toolkit {
-class CheckBox;
 class Form;
-class TextArea;
-class TextBox;
-} // namespace toolkit
-
-namespace pupil {
-
-// A left click in the middle of a control (or at a point of it).
-void click(QWidget* control);
-void clickAt(QWidget* control, QPoint point);
-// Ticks or clears a check box.
-void tick(toolkit::CheckBox* box);
-// Replaces what a box holds with what the pupil types.
-void type(toolkit::TextBox* box, const QString& text);
-// A click on a reading text at the pixel where the caret stands before the character at `offset` of
-// the stored text.
-void clickCaret(toolkit::TextArea* text, int offset);
-// Picks a word of a reading text by clicking just after its first letter.
-void pickWord(toolkit::TextArea* text, const course::WordIndex& index, const QString& word);
-
-} // namespace pupil
+}
 
 class CourseTest : public testing::Test {
   protected:
