@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev libgl-dev googletest libgtest-dev libbenchmark-dev
-          fonts-liberation xvfb xauth)
+          clang-14 libclang-rt-14-dev fonts-liberation xvfb xauth desktop-file-utils appstream time bc)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
