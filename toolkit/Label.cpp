@@ -56,6 +56,9 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
 
 void Label::mouseMoveEvent(QMouseEvent* event) {
     QLabel::mouseMoveEvent(event);
+    // The pointer is over this label, not over its container: the move must not reach the container
+    // too, whose own move handler may undo what this label's did (a link's hover look).
+    event->accept();
     Q_EMIT mouseMoved();
 }
 

@@ -16,6 +16,10 @@ TextArea::TextArea(const QString& name, QWidget* container) : QPlainTextEdit(con
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Like the course's text boxes, it shows no scroll bars: its texts are laid out to fit. (A bar shown
+    // while the box had a passing size would otherwise narrow the box and stay for good.)
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_storedOffset = {0};
 }
 

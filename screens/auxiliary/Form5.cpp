@@ -36,8 +36,8 @@ constexpr int rowTop(int step) {
 
 Form5::Form5(Program& owner)
     : toolkit::Form(QStringLiteral("Form5")),
-      Label1(cell(QStringLiteral("Label1"), this, QStringLiteral("Svi zadaci su uspešno rešeni"), 1800, 360,
-                  4215)),
+      Label1(
+          new toolkit::Label(QStringLiteral("Label1"), this, QStringLiteral("Svi zadaci su uspešno rešeni"))),
       Label26(new toolkit::Label(
           QStringLiteral("Label26"), this,
           QStringLiteral("Čestitamo, uspešno si naučio, uvežbao i obnovio osnovna znanja o "
@@ -66,6 +66,8 @@ Form5::Form5(Program& owner)
 
     Label1->setForeColor(0x008000);
     Label1->setFontSize(15.75);
+    Label1->setAlignment(Qt::AlignCenter);
+    toolkit::place(Label1, 1800, 360, 4215, 375);
     Label26->setForeColor(0x404040);
     Label26->setFontSize(12);
     Label26->setWordWrap(true);

@@ -39,7 +39,7 @@ void Form1::designSteps3And4() {
         prompt(QStringLiteral("Label35"), Picture7,
                QStringLiteral("ZADATAK 6: U tekstu koji sledi izdvoj vlastite imenice koje označavaju imena "
                               "geografskih pojmova."),
-               240, 1500, 6480, 435);
+               240, 1500, 6480, 465);
     Text36 = readingText(QStringLiteral("Text36"), Picture7, content::form1::Text36(), 240, 1980, 6480, 2775);
     Label78 = course::linkLabel(QStringLiteral("Label78"), Picture7, content::form1::Label78().caption, 240,
                                 4800, 6480, 495);
@@ -78,7 +78,7 @@ void Form1::designSteps3And4() {
     }
 
     Picture11 = addPanel(QStringLiteral("Picture11"));
-    Label51 = prompt(QStringLiteral("Label51"), Picture11, content::form1::Label51(), 240, 120, 6480, 435);
+    Label51 = prompt(QStringLiteral("Label51"), Picture11, content::form1::Label51(), 240, 120, 6480, 465);
     Text46 = readingText(QStringLiteral("Text46"), Picture11, content::form1::Text46(), 240, 600, 6480, 1455);
     Label79 = course::linkLabel(QStringLiteral("Label79"), Picture11, content::form1::Label79().caption, 240,
                                 2100, 6480, 255);
@@ -101,7 +101,7 @@ void Form1::designSteps3And4() {
 void Form1::designSteps5And6() {
     Picture12 = addPanel(QStringLiteral("Picture12"));
     Text49 = readingText(QStringLiteral("Text49"), Picture12, content::form1::Text49(), 240, 120, 9375, 1095);
-    Label55 = prompt(QStringLiteral("Label55"), Picture12, content::form1::Label55(), 240, 1260, 6480, 435);
+    Label55 = prompt(QStringLiteral("Label55"), Picture12, content::form1::Label55(), 240, 1260, 6480, 465);
     Text50 =
         readingText(QStringLiteral("Text50"), Picture12, content::form1::Text50(), 240, 1740, 4335, 3255);
     Label81 = course::linkLabel(QStringLiteral("Label81"), Picture12, content::form1::Label81().caption, 240,

@@ -75,6 +75,9 @@ void Form3::designStep6() {
     const QString descriptions[4] = {content::form3::Text1(), content::form3::Text2(),
                                      content::form3::Text3(), content::form3::Text4()};
     const int descriptionTops[4] = {1830, 2760, 3600, 4400};
+    // Tall enough for every line: three lines for the first and the last, two for the others (the
+    // second description is one running line that wraps in two).
+    const int descriptionHeights[4] = {855, 630, 630, 855};
     const int boxTops[4] = {2040, 2880, 3750, 4680};
     for (int i = 0; i < 4; ++i) {
         const QString numberName =
@@ -82,7 +85,7 @@ void Form3::designStep6() {
         descriptionNumbers[i] = labelAt(numberName, Picture14, QStringLiteral("%1.").arg(i + 1), 840,
                                         descriptionTops[i] + 60, 360, 255);
         descriptionTexts[i] = readingText(QStringLiteral("Text%1").arg(i + 1), Picture14, descriptions[i],
-                                          1200, descriptionTops[i], 4080, 795);
+                                          1200, descriptionTops[i], 4080, descriptionHeights[i]);
         abstractNounBoxes[i] =
             greyBox(QStringLiteral("Text%1").arg(i + 5), Picture14, 5400, boxTops[i], 2535);
     }
@@ -168,7 +171,8 @@ void Form3::designSteps9And10() {
         QStringLiteral("ZADATAK 21: Proveri da li nešto znaš o zidanju kuća tako što ćeš tačno dopuniti "
                        "rečenicu, a zatim iz nje izdvojiti i na posebnoj liniji ispisati gradivne imenice"),
         720, 3600, 8535, 675);
-    // The sentence leaves two gaps of blanks, and the answer boxes lie over them.
+    // The sentence leaves two gaps of blanks, and the answer boxes lie over them, a little inside, so
+    // that they touch no letter of the sentence.
     const QString start = QStringLiteral("Da bi napravio beton, zidar treba da pomeša");
     const QString firstGap(31, u' ');
     const QString secondGap(32, u' ');
@@ -180,8 +184,9 @@ void Form3::designSteps9And10() {
     const int secondLeft = 360 + toolkit::twips(metrics.horizontalAdvance(start + firstGap + u','));
     const int firstWidth = toolkit::twips(metrics.horizontalAdvance(firstGap));
     const int secondWidth = toolkit::twips(metrics.horizontalAdvance(secondGap));
-    Text31 = greyBox(QStringLiteral("Text31"), Picture6, firstLeft, 4440, firstWidth);
-    Text32 = greyBox(QStringLiteral("Text32"), Picture6, secondLeft, 4440, secondWidth);
+    constexpr int inset = 45;
+    Text31 = greyBox(QStringLiteral("Text31"), Picture6, firstLeft + inset, 4440, firstWidth - 2 * inset);
+    Text32 = greyBox(QStringLiteral("Text32"), Picture6, secondLeft + inset, 4440, secondWidth - 2 * inset);
 
     Picture7 = addPanel(QStringLiteral("Picture7"));
     Label55 = prompt(QStringLiteral("Label55"), Picture7,
