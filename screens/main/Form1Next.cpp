@@ -24,19 +24,34 @@
 #include "toolkit/Timer.h"
 
 void Form1::Form1_Command1_Click() {
-    using Press = bool (Form1::*)();
-    static constexpr Press presses[] = {
-        &Form1::pressIntroduction, &Form1::pressTask1,  &Form1::pressTask2,  &Form1::pressTask3,
-        &Form1::pressTasks4And5,   &Form1::pressTask6,  &Form1::pressTask7,  &Form1::pressTask8,
-        &Form1::pressTasks9And10,  &Form1::pressTask11, &Form1::pressTask12, &Form1::pressTasks13And14,
-    };
+    const QString tag = Command1->tag();
     bool succeeded = true;
-    for (int tag = 0; tag < static_cast<int>(std::size(presses)); ++tag) {
-        if (Command1->tag() == QString::number(tag)) {
-            succeeded = (this->*presses[tag])();
-            break;
-        }
+    if (tag == u"0") {
+        succeeded = pressIntroduction();
+    } else if (tag == u"1") {
+        succeeded = pressTask1();
+    } else if (tag == u"2") {
+        succeeded = pressTask2();
+    } else if (tag == u"3") {
+        succeeded = pressTask3();
+    } else if (tag == u"4") {
+        succeeded = pressTasks4And5();
+    } else if (tag == u"5") {
+        succeeded = pressTask6();
+    } else if (tag == u"6") {
+        succeeded = pressTask7();
+    } else if (tag == u"7") {
+        succeeded = pressTask8();
+    } else if (tag == u"8") {
+        succeeded = pressTasks9And10();
+    } else if (tag == u"9") {
+        succeeded = pressTask11();
+    } else if (tag == u"10") {
+        succeeded = pressTask12();
+    } else if (tag == u"11") {
+        succeeded = pressTasks13And14();
     }
+    // A tag that names no branch judges nothing; only the outline follows it.
     if (succeeded) {
         outlineUpdate();
     }

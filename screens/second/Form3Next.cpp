@@ -31,19 +31,26 @@ bool ringed(const toolkit::Shape& ring) {
 } // namespace
 
 void Form3::Form3_Command1_Click() {
-    using Press = bool (Form3::*)();
-    static constexpr Press presses[] = {
-        &Form3::pressTasks15And16, &Form3::pressTask17, &Form3::pressTask18,       &Form3::pressTask19,
-        &Form3::pressTask20,       &Form3::pressTask21, &Form3::pressTasks22And23, &Form3::pressTask24,
-    };
-    constexpr int firstTag = 12;
+    const QString tag = Command1->tag();
     bool succeeded = true;
-    for (int i = 0; i < static_cast<int>(std::size(presses)); ++i) {
-        if (Command1->tag() == QString::number(firstTag + i)) {
-            succeeded = (this->*presses[i])();
-            break;
-        }
+    if (tag == u"12") {
+        succeeded = pressTasks15And16();
+    } else if (tag == u"13") {
+        succeeded = pressTask17();
+    } else if (tag == u"14") {
+        succeeded = pressTask18();
+    } else if (tag == u"15") {
+        succeeded = pressTask19();
+    } else if (tag == u"16") {
+        succeeded = pressTask20();
+    } else if (tag == u"17") {
+        succeeded = pressTask21();
+    } else if (tag == u"18") {
+        succeeded = pressTasks22And23();
+    } else if (tag == u"19") {
+        succeeded = pressTask24();
     }
+    // A tag that names no branch judges nothing; only the outline follows it.
     if (succeeded) {
         outlineUpdate();
     }
