@@ -9,6 +9,7 @@
 #include "toolkit/CheckBox.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Label.h"
+#include "toolkit/Shape.h"
 #include "toolkit/TextArea.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
@@ -170,7 +171,13 @@ bool answerSecondScreen(Form3& f, int tag) {
                  "bolovanje", "trčanje", "igranje", "sklanjanje", "zastakljivanje"});
         break;
     case 15:
-        pupil::click(f.Label35);
+        // The second series ringed, the first not.
+        if (f.Shape4->isHidden()) {
+            pupil::click(f.Label35);
+        }
+        if (!f.Shape5->isHidden()) {
+            pupil::click(f.Label32);
+        }
         break;
     case 16:
         typeAll(f.collectiveNounBoxes,
@@ -181,9 +188,16 @@ bool answerSecondScreen(Form3& f, int tag) {
         type(f.Text32, QStringLiteral("cement"));
         break;
     case 18:
-        pupil::tick(f.kitchenNouns[4]);
-        pupil::tick(f.kitchenNouns[8]);
-        pupil::click(f.Label69);
+        // Only "tanjir" and "nož" ticked, and the first statement ringed.
+        for (std::size_t i = 0; i < f.kitchenNouns.size(); ++i) {
+            const int wanted = i == 4 || i == 8 ? 1 : 0;
+            if (f.kitchenNouns[i]->value() != wanted) {
+                pupil::tick(f.kitchenNouns[i]);
+            }
+        }
+        if (f.Shape8->isHidden()) {
+            pupil::click(f.Label69);
+        }
         break;
     case 19:
         mark({f.Label78, f.Label80, f.Label82});
