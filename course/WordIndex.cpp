@@ -1,5 +1,7 @@
 #include "course/WordIndex.h"
 
+#include "course/Checks.h"
+
 #include <algorithm>
 
 namespace course {
@@ -11,17 +13,6 @@ constexpr QLatin1String alpskogVenca("Alpskog venca");
 void removeLineBreaks(QString& word) {
     word.remove(u'\r');
     word.remove(u'\n');
-}
-
-// Trims spaces only; other white space (a stray line break) stays part of the word.
-QString trimSpaces(const QString& word) {
-    qsizetype first = 0;
-    qsizetype last = word.size();
-    while (first < last && word.at(first) == u' ')
-        ++first;
-    while (last > first && word.at(last - 1) == u' ')
-        --last;
-    return word.mid(first, last - first);
 }
 
 void chopTrailingSpaces(QString& word) {
@@ -98,7 +89,7 @@ WordIndex buildPoemIndex(const QString& text) {
             word.chop(1);
         if (word.startsWith(u'\r'))
             removeLineBreaks(word);
-        return trimSpaces(word);
+        return checks::trimSpaces(word);
     });
 }
 
@@ -118,7 +109,7 @@ QStringList entriesToAdd(const WordIndex& index, int selStart, const QStringList
         if (std::any_of(listed.begin(), listed.end(), isListed) ||
             std::any_of(added.begin(), added.end(), isListed))
             continue;
-        if (rule == PickRule::StopAtDash && trimSpaces(word) == QLatin1String("-"))
+        if (rule == PickRule::StopAtDash && checks::trimSpaces(word) == QLatin1String("-"))
             break;
         added.append(joint ? QString(alpskogVenca) : word);
     }
@@ -138,7 +129,7 @@ QStringList poemEntriesToAdd(const WordIndex& index, int selStart, const QString
             alreadyListed = true;
         if (alreadyListed)
             continue;
-        if (trimSpaces(word) == QLatin1String("-"))
+        if (checks::trimSpaces(word) == QLatin1String("-"))
             break;
         added.append(word);
     }
