@@ -46,13 +46,6 @@ QString right(const QString& s, qsizetype n) {
     return s.last(std::min(n, s.size()));
 }
 
-QString mid(const QString& s, qsizetype start1, qsizetype n) {
-    if (start1 < 1 || start1 > s.size() || n <= 0)
-        return {};
-    const qsizetype from = start1 - 1;
-    return s.sliced(from, std::min(n, s.size() - from));
-}
-
 QChar charAt(const QString& s, qsizetype pos1) {
     if (pos1 < 1 || pos1 > s.size())
         return {};

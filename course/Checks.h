@@ -2,7 +2,7 @@
 
 // The small string tools the answer judges share.
 //
-// Every cut here is safe on short or empty text: left, right and mid give at most what the text holds, and
+// Every cut here is safe on short or empty text: left and right give at most what the text holds, and
 // charAt gives QChar() outside the text. Positions count QString characters (UTF-16 code units); every
 // letter the judges look for lies in the Basic Multilingual Plane, so a split surrogate pair never equals
 // one of them.
@@ -36,9 +36,6 @@ QString left(const QString& s, qsizetype n);
 
 // The last n characters (all of them when the text is shorter, none when n <= 0).
 QString right(const QString& s, qsizetype n);
-
-// Up to n characters from the 1-based position start1; empty when start1 lies outside the text or n <= 0.
-QString mid(const QString& s, qsizetype start1, qsizetype n);
 
 // The character at the 1-based position pos1, or QChar() when the text has no such position.
 QChar charAt(const QString& s, qsizetype pos1);
