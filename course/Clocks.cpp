@@ -26,10 +26,6 @@ QString formatClock(int hours, int minutes, int seconds) {
     return twoDigits(hours) + u':' + twoDigits(minutes) + u':' + twoDigits(seconds);
 }
 
-void Clocks::tick() {
-    advanceBy(1);
-}
-
 void Clocks::advanceBy(qint64 seconds) {
     advance(totalHours, totalMinutes, totalSeconds, seconds);
     advance(stepHours, stepMinutes, stepSeconds, seconds);

@@ -19,8 +19,7 @@ class Clocks {
     qint16 totalMinutes = 0;
     qint16 totalSeconds = 0;
 
-    // One second more on both clocks, carried at 60. A clock stops at 32767:59:59, the most it holds.
-    void tick();
+    // Seconds more on both clocks, carried at 60. A clock stops at 32767:59:59, the most it holds.
     void advanceBy(qint64 seconds);
 
     // The clocks follow a monotonic clock: counting starts at `nowMs`, and each catch-up counts every

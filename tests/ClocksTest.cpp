@@ -32,7 +32,7 @@ TEST(Clocks, TheTickCarriesAtSixtyPadsToTwoDigitsAndStopsAtTheLargestHour) {
         SCOPED_TRACE(row.name);
         course::Clocks clocks;
         clocks.advanceBy(row.before);
-        clocks.tick();
+        clocks.advanceBy(1);
         EXPECT_EQ(clocks.totalText(), row.after);
         EXPECT_EQ(clocks.stepText(), row.after);
     }
