@@ -41,6 +41,7 @@ toolkit::TextBox* answerBox(const QString& name, QWidget* panel, int left, int t
 toolkit::ListView* pickedList(const QString& name, QWidget* panel, int left, int top, int width, int height) {
     auto* list = new toolkit::ListView(name, panel, QStringLiteral("Odabrane reči"));
     toolkit::place(list, left, top, width, height);
+    list->setColumnWidth(width - 300);
     return list;
 }
 

@@ -9,6 +9,8 @@
 #include "toolkit/TreeView.h"
 #include "toolkit/Twips.h"
 
+#include <utility>
+
 namespace course {
 
 namespace {
@@ -86,24 +88,43 @@ void LessonScreen::selectHomeNode() {
     TreeView1->ensureVisible(home);
 }
 
-toolkit::PictureBox* LessonScreen::addPanel(const QString& name) {
+toolkit::PictureBox* LessonScreen::addPanel(const QString& name, std::function<void()> design) {
     auto* panel = new toolkit::PictureBox(name, this);
     toolkit::place(panel, 2400, 960, 9855, 5535);
     panel->setBackColor(0xFFFFFF);
     panel->setBordered(true);
     panel->setVisible(m_panels.isEmpty());
-    m_panels.append(panel);
+    m_panels.append({panel, std::move(design)});
     return panel;
 }
 
+void LessonScreen::fill(Panel& panel) {
+    // Taken out before it runs, so that a design can never run twice.
+    if (const std::function<void()> design = std::exchange(panel.design, nullptr)) {
+        design();
+    }
+}
+
 void LessonScreen::showPanel(toolkit::PictureBox* next) {
-    for (toolkit::PictureBox* panel : std::as_const(m_panels)) {
-        if (panel == next) {
-            panel->show();
+    for (Panel& panel : m_panels) {
+        if (panel.box == next) {
+            fill(panel);
+            panel.box->show();
             return;
         }
-        panel->hide();
+        panel.box->hide();
     }
+}
+
+void LessonScreen::setVisible(bool visible) {
+    if (visible) {
+        for (Panel& panel : m_panels) {
+            if (!panel.box->isHidden()) {
+                fill(panel);
+            }
+        }
+    }
+    toolkit::Form::setVisible(visible);
 }
 
 } // namespace course

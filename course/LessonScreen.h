@@ -4,6 +4,8 @@
 #include "toolkit/Form.h"
 #include "toolkit/TreeView.h"
 
+#include <functional>
+
 namespace toolkit {
 class CommandButton;
 class Host;
@@ -56,13 +58,24 @@ class LessonScreen : public toolkit::Form {
     // Hides every panel before `next` in the screen's order and shows `next`.
     void showPanel(toolkit::PictureBox* next);
 
+    // A screen about to be shown first fills the panel it shows.
+    void setVisible(bool visible) override;
+
   protected:
-    // A task panel at the common place; the first one made is the one shown at start.
-    toolkit::PictureBox* addPanel(const QString& name);
+    // A task panel at the common place; the first one made is the one shown at start. The panel stays
+    // empty until the pupil is about to see it: then `design` makes its controls, once. So a screen
+    // starts with only the controls on view, and a control of a later panel does not exist yet.
+    toolkit::PictureBox* addPanel(const QString& name, std::function<void()> design);
 
   private:
+    struct Panel {
+        toolkit::PictureBox* box;
+        std::function<void()> design; // empty once it has run
+    };
+    static void fill(Panel& panel);
+
     toolkit::Host& m_host;
-    QList<toolkit::PictureBox*> m_panels;
+    QList<Panel> m_panels;
 };
 
 } // namespace course

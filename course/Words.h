@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QObject>
 #include <QString>
 
 class QWidget;
@@ -37,5 +39,14 @@ toolkit::Label* linkLabel(const QString& name, QWidget* panel, const QString& ca
                           int width, int height);
 void hoverLink(toolkit::Label& link);
 void resetLink(toolkit::Label& link);
+
+// The pointer moving over a surface around links takes their underline away again.
+template <typename Surface> void resetLinksOnMove(Surface& surface, const QList<toolkit::Label*>& links) {
+    QObject::connect(&surface, &Surface::mouseMoved, &surface, [links] {
+        for (toolkit::Label* link : links) {
+            resetLink(*link);
+        }
+    });
+}
 
 } // namespace course

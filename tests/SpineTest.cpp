@@ -4,9 +4,12 @@
 #include "tests/Pupil.h"
 
 #include "screens/auxiliary/Form5.h"
+#include "screens/closing/Form4.h"
 #include "screens/main/Form1.h"
+#include "screens/second/Form3.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Label.h"
+#include "toolkit/PictureBox.h"
 
 using namespace Qt::StringLiterals;
 
@@ -130,4 +133,30 @@ TEST_F(Spine, APressAtATagNoBranchNamesJudgesNothing) {
         EXPECT_EQ(front().objectName(), u"Form1"_s);
         expectRows(1);
     }
+}
+
+// A panel is empty until the pupil is about to see it; then it gets its controls, once, however often
+// its screen is shown again. So the course starts with only the introduction made.
+TEST_F(Spine, APanelGetsItsControlsWhenFirstShownAndOnlyOnce) {
+    Form1& main = enterCourse();
+    Form3& second = program->form3();
+    Form4& closing = program->form4();
+    const auto controls = [](const QWidget* panel) { return panel->findChildren<QWidget*>().size(); };
+    const qsizetype introduction = controls(main.Picture1);
+    EXPECT_GT(introduction, 0);
+    for (const QWidget* later : {main.Picture2, main.Picture14, second.Picture14, closing.Picture7}) {
+        EXPECT_EQ(controls(later), 0) << later->objectName().toStdString();
+    }
+    main.hide();
+    main.show();
+    EXPECT_EQ(controls(main.Picture1), introduction);
+
+    walkTo(12); // the second screen has come up with its first panel
+    const qsizetype firstOfSecond = controls(second.Picture14);
+    EXPECT_GT(firstOfSecond, 0);
+    EXPECT_EQ(controls(second.Picture9), 0);
+    second.hide();
+    second.show();
+    EXPECT_EQ(controls(second.Picture14), firstOfSecond);
+    EXPECT_EQ(controls(closing.Picture7), 0);
 }

@@ -18,7 +18,7 @@
 #include <QTest>
 
 #include <algorithm>
-#include <map>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -50,29 +50,36 @@ TEST_F(WordLabels, AClickMarksAWordAndTheNextUnmarksIt) {
     Form1& f1 = enterCourse();
     Form3& f3 = program->form3();
     Form4& f4 = program->form4();
-    const std::pair<course::LessonScreen*, int> screens[] = {{&f1, 14 + 5}, {&f3, 12 + 6}, {&f4, 13}};
-    for (const auto& [screen, clickable] : screens) {
-        EXPECT_EQ(std::ranges::count_if(screen->findChildren<toolkit::Label*>(), pointing), clickable);
-    }
-    const std::pair<int, QWidget*> rows[] = {
-        {11, f1.Picture15}, {11, f1.Picture16}, {12, f3.Picture15}, {19, f3.Picture9}, {20, f4.Picture7}};
+    // A row stands on a panel whose controls exist once the course has reached it.
+    const std::pair<int, std::function<QWidget*()>> rows[] = {{11, [&] { return f1.Picture15; }},
+                                                              {11, [&] { return f1.Picture16; }},
+                                                              {12, [&] { return f3.Picture15; }},
+                                                              {19, [&] { return f3.Picture9; }},
+                                                              {20, [&] { return f4.Picture7; }}};
     const auto marked = [](const QList<toolkit::Label*>& words) {
         return std::ranges::count_if(words, [](auto* word) { return word->bold() || word->underline(); });
     };
+    // The two strokes of the accent over "vile.", once the closing screen has its panel.
+    const auto accent = [&f4] { return f4.Line5 ? f4.Line5->borderWidth() + f4.Line1->borderWidth() : 2; };
     for (const auto& [tag, row] : rows) {
         walkTo(tag);
-        QList<toolkit::Label*> words = row->findChildren<toolkit::Label*>(Qt::FindDirectChildrenOnly);
+        QList<toolkit::Label*> words = row()->findChildren<toolkit::Label*>(Qt::FindDirectChildrenOnly);
         words.removeIf([](auto* label) { return !pointing(label); });
         for (toolkit::Label* word : words) {
             SCOPED_TRACE(word->objectName().toStdString());
             pupil::click(word);
             EXPECT_TRUE(word->bold() && word->underline());
             EXPECT_EQ(marked(words), 1);
-            EXPECT_EQ(f4.Line5->borderWidth() + f4.Line1->borderWidth(), word == f4.Label85 ? 4 : 2);
+            EXPECT_EQ(accent(), word == f4.Label85 ? 4 : 2);
             pupil::click(word);
             EXPECT_EQ(marked(words), 0);
-            EXPECT_EQ(f4.Line5->borderWidth() + f4.Line1->borderWidth(), 2);
+            EXPECT_EQ(accent(), 2);
         }
+    }
+    // Every panel has been shown by now, so every label of the three screens exists.
+    const std::pair<course::LessonScreen*, int> screens[] = {{&f1, 14 + 5}, {&f3, 12 + 6}, {&f4, 13}};
+    for (const auto& [screen, clickable] : screens) {
+        EXPECT_EQ(std::ranges::count_if(screen->findChildren<toolkit::Label*>(), pointing), clickable);
     }
 }
 
@@ -81,33 +88,39 @@ TEST_F(WordLabels, AClickMarksAWordAndTheNextUnmarksIt) {
 TEST_F(WordLabels, Task19RingsEachSeriesOnItsOwnAndTask23AtMostOneStatement) {
     enterCourse();
     Form3& f = program->form3();
-    const std::map<toolkit::Label*, toolkit::Shape*> rings = {
-        {f.Label32, f.Shape5}, {f.Label35, f.Shape4}, {f.Label69, f.Shape8}, {f.Label70, f.Shape9}};
+    // The controls are named by member, since they exist only once their panel has been shown.
+    using Option = toolkit::Label* Form3::*;
+    const std::pair<Option, toolkit::Shape * Form3::*> rings[] = {{&Form3::Label32, &Form3::Shape5},
+                                                                  {&Form3::Label35, &Form3::Shape4},
+                                                                  {&Form3::Label69, &Form3::Shape8},
+                                                                  {&Form3::Label70, &Form3::Shape9}};
     const struct {
         int tag;
         const char* name;
-        std::vector<toolkit::Label*> clicks;
-        QList<toolkit::Label*> ringed; // shown bold, each with its ring
+        std::vector<Option> clicks;
+        std::vector<Option> ringed; // shown bold, each with its ring
     } rows[] = {
-        {15, "the first series", {f.Label30}, {f.Label32}},
-        {15, "the second number, then its series", {f.Label35, f.Label31}, {}},
-        {15, "both series", {f.Label30, f.Label31}, {f.Label32, f.Label35}},
-        {18, "the second takes the ring over", {f.Label69, f.Label70}, {f.Label70}},
-        {18, "and the first takes it back", {f.Label70, f.Label69}, {f.Label69}},
-        {18, "a second click takes it away", {f.Label70, f.Label70}, {}},
+        {15, "the first series", {&Form3::Label30}, {&Form3::Label32}},
+        {15, "the second number, then its series", {&Form3::Label35, &Form3::Label31}, {}},
+        {15, "both series", {&Form3::Label30, &Form3::Label31}, {&Form3::Label32, &Form3::Label35}},
+        {18, "the second takes the ring over", {&Form3::Label69, &Form3::Label70}, {&Form3::Label70}},
+        {18, "and the first takes it back", {&Form3::Label70, &Form3::Label69}, {&Form3::Label69}},
+        {18, "a second click takes it away", {&Form3::Label70, &Form3::Label70}, {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         walkTo(row.tag);
-        for (toolkit::Label* option : row.clicks) {
-            EXPECT_TRUE(pointing(option));
-            pupil::click(option);
+        for (Option option : row.clicks) {
+            EXPECT_TRUE(pointing(f.*option));
+            pupil::click(f.*option);
         }
-        for (const auto& [bold, ring] : rings) {
-            if (!bold->isVisible()) {
+        for (const auto& [boldMember, ringMember] : rings) {
+            toolkit::Label* bold = f.*boldMember;
+            toolkit::Shape* ring = f.*ringMember;
+            if (!bold || !bold->isVisible()) {
                 continue; // an option of the other task
             }
-            const bool on = row.ringed.contains(bold);
+            const bool on = std::ranges::count(row.ringed, boldMember) == 1;
             EXPECT_TRUE(ring->isVisible() == on && bold->bold() == on) << bold->objectName().toStdString();
             if (ring->isVisible()) {
                 pupil::click(bold); // back to nothing ringed
@@ -121,20 +134,42 @@ TEST_F(WordLabels, Task19RingsEachSeriesOnItsOwnAndTask23AtMostOneStatement) {
 TEST_F(WordLabels, ALinkStaysHoveredUntilThePointerCrossesOneOfItsSurfaces) {
     Form1& f = enterCourse();
     namespace text = content::form1;
-    const struct {
-        int tag;
+    struct Row {
         toolkit::Label* link;
         QString address;
         QList<QWidget*> resetting, keeping;
-    } rows[] = {
-        {1, f.Label77, text::Label77().address, {f.Picture2, f.Text3, &f}, {f.Text2, f.ListView1}},
-        {5, f.Label78, text::Label78().address, {f.Picture7, f.Text36, &f}, {f.Text35, f.ListView2}},
-        {8, f.Label79, text::Label79().address, {f.Picture11, f.Text46}, {f.Text47, f.Text48, &f}},
-        {8, f.Label80, text::Label80().address, {f.Picture11, f.Text47, f.Text48}, {f.Text46, &f}},
-        {9, f.Label81, text::Label81().address, {f.Picture12, f.Text50}, {f.Text49, f.ListView4, &f}},
     };
-    for (const auto& row : rows) {
-        walkTo(row.tag);
+    // Each row is read once the course has reached its panel, whose controls exist from then on.
+    const std::pair<int, std::function<Row()>> rows[] = {
+        {1,
+         [&] {
+             return Row{
+                 f.Label77, text::Label77().address, {f.Picture2, f.Text3, &f}, {f.Text2, f.ListView1}};
+         }},
+        {5,
+         [&] {
+             return Row{
+                 f.Label78, text::Label78().address, {f.Picture7, f.Text36, &f}, {f.Text35, f.ListView2}};
+         }},
+        {8,
+         [&] {
+             return Row{
+                 f.Label79, text::Label79().address, {f.Picture11, f.Text46}, {f.Text47, f.Text48, &f}};
+         }},
+        {8,
+         [&] {
+             return Row{
+                 f.Label80, text::Label80().address, {f.Picture11, f.Text47, f.Text48}, {f.Text46, &f}};
+         }},
+        {9,
+         [&] {
+             return Row{
+                 f.Label81, text::Label81().address, {f.Picture12, f.Text50}, {f.Text49, f.ListView4, &f}};
+         }},
+    };
+    for (const auto& [tag, rowAtTag] : rows) {
+        walkTo(tag);
+        const Row row = rowAtTag();
         SCOPED_TRACE(row.link->objectName().toStdString());
         EXPECT_TRUE(pointing(row.link));
         for (QWidget* surface : row.resetting + row.keeping) {

@@ -36,21 +36,15 @@ Form4::Form4(Program& owner)
       program(owner) {
     picResult->setTop(6520);
     setDefaultButton(Command1);
-    design();
+    Picture7 = addPanel(QStringLiteral("Picture7"), [this] { designTasks25And26(); });
     connect(this, &toolkit::Form::activated, this, &Form4::Form4_Form_Activate);
     connect(this, &toolkit::Form::closeRequested, this, &Form4::Form4_Form_Unload);
     connect(Command1, &QPushButton::clicked, this, &Form4::Form4_Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form4::Form4_Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form4::Form4_Command3_Click);
-    for (toolkit::Label* other : {Label76, Label83, Label84, Label77, Label78, Label79, Label80, Label81,
-                                  Label82, Label11, Label12, Label14}) {
-        connect(other, &toolkit::Label::clicked, this, [other] { course::toggleMark(*other); });
-    }
-    connect(Label85, &toolkit::Label::clicked, this, &Form4::Form4_Label85_Click);
 }
 
-void Form4::design() {
-    Picture7 = addPanel(QStringLiteral("Picture7"));
+void Form4::designTasks25And26() {
     const QString promptText =
         QStringLiteral("U rečenici su upotrebljene homonimske reči, a tvoj zadatak je da "
                        "podvučeš onaj homonim koji ima značenje pluralia tantum.");
@@ -76,6 +70,12 @@ void Form4::design() {
     Label11 = word("Label11", Picture7, "se", 4680, 3120);
     Label12 = word("Label12", Picture7, "u", 5070, 3120);
     Label14 = word("Label14", Picture7, "čudu.", 5355, 3120);
+
+    for (toolkit::Label* other : {Label76, Label83, Label84, Label77, Label78, Label79, Label80, Label81,
+                                  Label82, Label11, Label12, Label14}) {
+        connect(other, &toolkit::Label::clicked, this, [other] { course::toggleMark(*other); });
+    }
+    connect(Label85, &toolkit::Label::clicked, this, &Form4::Form4_Label85_Click);
 }
 
 void Form4::Form4_Form_Activate() {

@@ -16,29 +16,29 @@ class Form4 : public course::LessonScreen {
     explicit Form4(Program& program);
     void load() {}
 
-    toolkit::PictureBox* Picture7;
-    toolkit::Label* Label75;
-    toolkit::Image* Image41;
+    toolkit::PictureBox* Picture7 = nullptr;
+    toolkit::Label* Label75 = nullptr;
+    toolkit::Image* Image41 = nullptr;
     // "Vile ne koriste vile." — the second "vile" (pitchforks) is the plural-only noun.
-    toolkit::Label* Label76;
-    toolkit::Label* Label83;
-    toolkit::Label* Label84;
-    toolkit::Label* Label85;
+    toolkit::Label* Label76 = nullptr;
+    toolkit::Label* Label83 = nullptr;
+    toolkit::Label* Label84 = nullptr;
+    toolkit::Label* Label85 = nullptr;
     // The accent mark over "vile.", drawn heavy while that word is marked.
-    toolkit::Line* Line5;
-    toolkit::Line* Line1;
-    toolkit::Label* Label15;
-    toolkit::Image* Image11;
+    toolkit::Line* Line5 = nullptr;
+    toolkit::Line* Line1 = nullptr;
+    toolkit::Label* Label15 = nullptr;
+    toolkit::Image* Image11 = nullptr;
     // "On usta i otvori usta našavši se u čudu." — the second "usta" (mouth) is the plural-only noun.
-    toolkit::Label* Label77;
-    toolkit::Label* Label78;
-    toolkit::Label* Label79;
-    toolkit::Label* Label80;
-    toolkit::Label* Label81;
-    toolkit::Label* Label82;
-    toolkit::Label* Label11;
-    toolkit::Label* Label12;
-    toolkit::Label* Label14;
+    toolkit::Label* Label77 = nullptr;
+    toolkit::Label* Label78 = nullptr;
+    toolkit::Label* Label79 = nullptr;
+    toolkit::Label* Label80 = nullptr;
+    toolkit::Label* Label81 = nullptr;
+    toolkit::Label* Label82 = nullptr;
+    toolkit::Label* Label11 = nullptr;
+    toolkit::Label* Label12 = nullptr;
+    toolkit::Label* Label14 = nullptr;
 
     void Form4_Form_Activate();
     void Form4_Form_Unload();
@@ -48,7 +48,7 @@ class Form4 : public course::LessonScreen {
     void Form4_Label85_Click();
 
   private:
-    void design();
+    void designTasks25And26();
 
     Program& program;
 };

@@ -26,10 +26,18 @@ Form1::Form1(Program& owner)
     Command1->setCaption(QStringLiteral("Započni vežbu"));
     TreeView1->setTag(QStringLiteral("1"));
     Image8->hide();
-    designIntroductionAndStep1();
-    designStep2();
-    designSteps3And4();
-    designSteps5And6();
+    Picture1 = addPanel(QStringLiteral("Picture1"), [this] { designIntroduction(); });
+    Picture2 = addPanel(QStringLiteral("Picture2"), [this] { designTask1(); });
+    Picture3 = addPanel(QStringLiteral("Picture3"), [this] { designTask2(); });
+    Picture4 = addPanel(QStringLiteral("Picture4"), [this] { designTask3(); });
+    Picture6 = addPanel(QStringLiteral("Picture6"), [this] { designTasks4And5(); });
+    Picture7 = addPanel(QStringLiteral("Picture7"), [this] { designTask6(); });
+    Picture9 = addPanel(QStringLiteral("Picture9"), [this] { designTask7(); });
+    Picture10 = addPanel(QStringLiteral("Picture10"), [this] { designTask8(); });
+    Picture11 = addPanel(QStringLiteral("Picture11"), [this] { designTasks9And10(); });
+    Picture12 = addPanel(QStringLiteral("Picture12"), [this] { designTask11(); });
+    Picture13 = addPanel(QStringLiteral("Picture13"), [this] { designTask12(); });
+    Picture14 = addPanel(QStringLiteral("Picture14"), [this] { designTasks13And14(); });
     connectEvents();
     // The clocks count from the moment this screen exists; the splash before it is not counted.
     program.clocks().startAt(program.now());
@@ -44,15 +52,12 @@ void Form1::load() {
 
     picResult->setTop(5520);
 
-    for (toolkit::ListView* list : {ListView1, ListView2, ListView3, ListView4, ListView5}) {
-        list->setColumnWidth(toolkit::twips(list->width()) - 300);
-    }
-
-    IndexText3 = course::buildWordIndex(Text3->text(), course::cleaningText3());
-    IndexText36 = course::buildWordIndex(Text36->text(), course::cleaningText36());
-    IndexText46 = course::buildWordIndex(Text46->text(), course::cleaningText46());
-    IndexText50 = course::buildWordIndex(Text50->text(), course::cleaningText50());
-    IndexText51 = course::buildWordIndex(Text51->text(), course::cleaningText51());
+    // The indexes are made from the texts the reading panels will show.
+    IndexText3 = course::buildWordIndex(content::form1::Text3(), course::cleaningText3());
+    IndexText36 = course::buildWordIndex(content::form1::Text36(), course::cleaningText36());
+    IndexText46 = course::buildWordIndex(content::form1::Text46(), course::cleaningText46());
+    IndexText50 = course::buildWordIndex(content::form1::Text50(), course::cleaningText50());
+    IndexText51 = course::buildWordIndex(content::form1::Text51(), course::cleaningText51());
 
     AnswersTask1 = content::form1::AnswersTask1();
     AnswersTask6 = content::form1::AnswersTask6();
@@ -71,61 +76,20 @@ void Form1::connectEvents() {
     connect(Timer2, &toolkit::Timer::tick, this, &Form1::Form1_Timer2_Timer);
     connect(TreeView1, &toolkit::TreeView::collapsed, this, &Form1::Form1_TreeView1_Collapse);
     connect(TreeView1, &toolkit::TreeView::nodeClicked, this, &Form1::Form1_TreeView1_NodeClick);
+}
 
-    connect(Text3, &toolkit::TextArea::clicked, this, &Form1::Form1_Text3_Click);
-    connect(Text36, &toolkit::TextArea::clicked, this, &Form1::Form1_Text36_Click);
-    connect(Text46, &toolkit::TextArea::clicked, this, &Form1::Form1_Text46_Click);
-    connect(Text50, &toolkit::TextArea::clicked, this, &Form1::Form1_Text50_Click);
-    connect(Text51, &toolkit::TextArea::clicked, this, &Form1::Form1_Text51_Click);
-    for (toolkit::TextArea* reading : {Text3, Text36, Text46, Text50, Text51}) {
-        connect(reading, &toolkit::TextArea::gotFocus, this, &Form1::Form1_ReadingText_GotFocus);
-    }
-    connect(Command4, &QPushButton::clicked, this, &Form1::Form1_Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form1::Form1_Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form1::Form1_Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form1::Form1_Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &Form1::Form1_Command8_Click);
-
-    // Every word of tasks 13 and 14 marks and unmarks itself.
-    for (toolkit::Label* word : {Label61, Label63, Label64, Label65, Label66, Label67, Label73, Label72,
-                                 Label71, Label70, Label69, Label68, Label75, Label76}) {
-        connect(word, &toolkit::Label::clicked, this, [word] { course::toggleMark(*word); });
-    }
-
-    // The links: a click opens the article, the pointer over a link underlines it, and the surfaces
-    // around a link take the underline away again.
-    const std::pair<toolkit::Label*, content::form1::Link> links[] = {{Label77, content::form1::Label77()},
-                                                                      {Label78, content::form1::Label78()},
-                                                                      {Label79, content::form1::Label79()},
-                                                                      {Label80, content::form1::Label80()},
-                                                                      {Label81, content::form1::Label81()}};
-    for (const auto& [label, link] : links) {
-        connect(label, &toolkit::Label::clicked, this,
-                [this, address = link.address] { program.host().openAddress(address); });
-        connect(label, &toolkit::Label::mouseMoved, this, [label] { course::hoverLink(*label); });
-    }
-    const auto reset = [](std::initializer_list<toolkit::Label*> labels) {
-        return [list = QList<toolkit::Label*>(labels)] {
-            for (toolkit::Label* link : list) {
-                course::resetLink(*link);
-            }
-        };
-    };
-    connect(Picture2, &toolkit::PictureBox::mouseMoved, this, reset({Label77}));
-    connect(Picture7, &toolkit::PictureBox::mouseMoved, this, reset({Label78}));
-    connect(Picture11, &toolkit::PictureBox::mouseMoved, this, reset({Label79, Label80}));
-    connect(Picture12, &toolkit::PictureBox::mouseMoved, this, reset({Label81}));
-    connect(Text3, &toolkit::TextArea::mouseMoved, this, reset({Label77}));
-    connect(Text36, &toolkit::TextArea::mouseMoved, this, reset({Label78}));
-    connect(Text46, &toolkit::TextArea::mouseMoved, this, reset({Label79}));
-    connect(Text47, &toolkit::TextArea::mouseMoved, this, reset({Label80}));
-    connect(Text48, &toolkit::TextBox::mouseMoved, this, reset({Label80}));
-    connect(Text50, &toolkit::TextArea::mouseMoved, this, reset({Label81}));
+void Form1::connectLink(toolkit::Label& label, const QString& address) {
+    connect(&label, &toolkit::Label::clicked, this, [this, address] { program.host().openAddress(address); });
+    connect(&label, &toolkit::Label::mouseMoved, this, [&label] { course::hoverLink(label); });
 }
 
 void Form1::Form1_Form_MouseMove() {
-    course::resetLink(*Label77);
-    course::resetLink(*Label78);
+    // A link whose panel has not been shown yet does not exist.
+    for (toolkit::Label* link : {Label77, Label78}) {
+        if (link) {
+            course::resetLink(*link);
+        }
+    }
 }
 
 void Form1::Form1_Command2_Click() {

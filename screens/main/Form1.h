@@ -22,120 +22,120 @@ class Form1 : public course::LessonScreen {
     void load();
 
     // The clocks and the slide of the results strip.
-    toolkit::Timer* Timer1;
-    toolkit::Timer* Timer2;
-    toolkit::Image* Image8;
+    toolkit::Timer* Timer1 = nullptr;
+    toolkit::Timer* Timer2 = nullptr;
+    toolkit::Image* Image8 = nullptr;
 
     // Introduction.
-    toolkit::PictureBox* Picture1;
-    toolkit::TextArea* Text1;
-    toolkit::Image* Image1;
+    toolkit::PictureBox* Picture1 = nullptr;
+    toolkit::TextArea* Text1 = nullptr;
+    toolkit::Image* Image1 = nullptr;
 
     // Step 1: task 1 (nouns picked from a text) and task 2 (the grammatical categories).
-    toolkit::PictureBox* Picture2;
-    toolkit::Label* Label3;
-    toolkit::TextArea* Text2;
-    toolkit::TextArea* Text3;
-    toolkit::Label* Label77;
-    toolkit::ListView* ListView1;
-    toolkit::Label* Label4;
-    toolkit::CommandButton* Command4;
-    toolkit::PictureBox* Picture3;
-    toolkit::Label* Label6;
-    toolkit::TextBox* Text4;
-    toolkit::TextBox* Text5;
-    toolkit::TextBox* Text6;
-    toolkit::Label* Label7;
-    toolkit::Label* Label8;
+    toolkit::PictureBox* Picture2 = nullptr;
+    toolkit::Label* Label3 = nullptr;
+    toolkit::TextArea* Text2 = nullptr;
+    toolkit::TextArea* Text3 = nullptr;
+    toolkit::Label* Label77 = nullptr;
+    toolkit::ListView* ListView1 = nullptr;
+    toolkit::Label* Label4 = nullptr;
+    toolkit::CommandButton* Command4 = nullptr;
+    toolkit::PictureBox* Picture3 = nullptr;
+    toolkit::Label* Label6 = nullptr;
+    toolkit::TextBox* Text4 = nullptr;
+    toolkit::TextBox* Text5 = nullptr;
+    toolkit::TextBox* Text6 = nullptr;
+    toolkit::Label* Label7 = nullptr;
+    toolkit::Label* Label8 = nullptr;
 
     // Step 2: task 3 (the declension table), tasks 4 and 5 (gender).
-    toolkit::PictureBox* Picture4;
-    toolkit::Label* Label11;
-    toolkit::TextArea* Text7;
-    std::array<toolkit::Label*, 13> tableHeadings; // Label12 ... Label24
-    std::array<toolkit::TextBox*, 24> tableCells;  // Text8 ... Text31, column by column
-    toolkit::PictureBox* Picture6;
-    toolkit::Label* Label26;
-    toolkit::Label* Label27;
-    toolkit::TextBox* Text52;
-    toolkit::TextBox* Text32;
-    toolkit::Label* Label28;
-    toolkit::Label* Label29;
-    toolkit::Label* Label30;
-    toolkit::Label* Label31;
-    toolkit::TextBox* Text33;
-    toolkit::Label* Label32;
-    toolkit::TextBox* Text34;
+    toolkit::PictureBox* Picture4 = nullptr;
+    toolkit::Label* Label11 = nullptr;
+    toolkit::TextArea* Text7 = nullptr;
+    std::array<toolkit::Label*, 13> tableHeadings{}; // Label12 ... Label24
+    std::array<toolkit::TextBox*, 24> tableCells{};  // Text8 ... Text31, column by column
+    toolkit::PictureBox* Picture6 = nullptr;
+    toolkit::Label* Label26 = nullptr;
+    toolkit::Label* Label27 = nullptr;
+    toolkit::TextBox* Text52 = nullptr;
+    toolkit::TextBox* Text32 = nullptr;
+    toolkit::Label* Label28 = nullptr;
+    toolkit::Label* Label29 = nullptr;
+    toolkit::Label* Label30 = nullptr;
+    toolkit::Label* Label31 = nullptr;
+    toolkit::TextBox* Text33 = nullptr;
+    toolkit::Label* Label32 = nullptr;
+    toolkit::TextBox* Text34 = nullptr;
 
     // Step 3: task 6 (place names picked from a text) and task 7 (planets).
-    toolkit::PictureBox* Picture7;
-    toolkit::Label* Label35;
-    toolkit::TextArea* Text35;
-    toolkit::TextArea* Text36;
-    toolkit::Label* Label78;
-    toolkit::ListView* ListView2;
-    toolkit::Label* Label36;
-    toolkit::CommandButton* Command5;
-    toolkit::PictureBox* Picture9;
-    toolkit::Label* Label37;
-    std::array<toolkit::TextBox*, 4> planetBoxes; // Text37 ... Text40
+    toolkit::PictureBox* Picture7 = nullptr;
+    toolkit::Label* Label35 = nullptr;
+    toolkit::TextArea* Text35 = nullptr;
+    toolkit::TextArea* Text36 = nullptr;
+    toolkit::Label* Label78 = nullptr;
+    toolkit::ListView* ListView2 = nullptr;
+    toolkit::Label* Label36 = nullptr;
+    toolkit::CommandButton* Command5 = nullptr;
+    toolkit::PictureBox* Picture9 = nullptr;
+    toolkit::Label* Label37 = nullptr;
+    std::array<toolkit::TextBox*, 4> planetBoxes{}; // Text37 ... Text40
 
     // Step 4: task 8 (common nouns from descriptions), task 9 (verses), task 10 (prose).
-    toolkit::PictureBox* Picture10;
-    toolkit::Label* Label41;
-    toolkit::TextArea* Text41;
-    std::array<toolkit::Label*, 4> rowNumbers;        // Label42 ... Label45
-    std::array<toolkit::Label*, 4> descriptions;      // Label46 ... Label49
-    std::array<toolkit::TextBox*, 4> commonNounBoxes; // Text42 ... Text45
-    toolkit::PictureBox* Picture11;
-    toolkit::Label* Label51;
-    toolkit::TextArea* Text46;
-    toolkit::ListView* ListView3;
-    toolkit::Label* Label50;
-    toolkit::CommandButton* Command6;
-    toolkit::Label* Label79;
-    toolkit::Label* Label52;
-    toolkit::TextArea* Text47;
-    toolkit::TextBox* Text48;
-    toolkit::Label* Label80;
+    toolkit::PictureBox* Picture10 = nullptr;
+    toolkit::Label* Label41 = nullptr;
+    toolkit::TextArea* Text41 = nullptr;
+    std::array<toolkit::Label*, 4> rowNumbers{};        // Label42 ... Label45
+    std::array<toolkit::Label*, 4> descriptions{};      // Label46 ... Label49
+    std::array<toolkit::TextBox*, 4> commonNounBoxes{}; // Text42 ... Text45
+    toolkit::PictureBox* Picture11 = nullptr;
+    toolkit::Label* Label51 = nullptr;
+    toolkit::TextArea* Text46 = nullptr;
+    toolkit::ListView* ListView3 = nullptr;
+    toolkit::Label* Label50 = nullptr;
+    toolkit::CommandButton* Command6 = nullptr;
+    toolkit::Label* Label79 = nullptr;
+    toolkit::Label* Label52 = nullptr;
+    toolkit::TextArea* Text47 = nullptr;
+    toolkit::TextBox* Text48 = nullptr;
+    toolkit::Label* Label80 = nullptr;
 
     // Step 5: task 11 (a poem) and task 12 (a word list).
-    toolkit::PictureBox* Picture12;
-    toolkit::Label* Label55;
-    toolkit::TextArea* Text49;
-    toolkit::TextArea* Text50;
-    toolkit::Label* Label81;
-    toolkit::ListView* ListView4;
-    toolkit::Label* Label56;
-    toolkit::CommandButton* Command7;
-    toolkit::PictureBox* Picture13;
-    toolkit::Label* Label59;
-    toolkit::TextArea* Text51;
-    toolkit::ListView* ListView5;
-    toolkit::Label* Label58;
-    toolkit::CommandButton* Command8;
+    toolkit::PictureBox* Picture12 = nullptr;
+    toolkit::Label* Label55 = nullptr;
+    toolkit::TextArea* Text49 = nullptr;
+    toolkit::TextArea* Text50 = nullptr;
+    toolkit::Label* Label81 = nullptr;
+    toolkit::ListView* ListView4 = nullptr;
+    toolkit::Label* Label56 = nullptr;
+    toolkit::CommandButton* Command7 = nullptr;
+    toolkit::PictureBox* Picture13 = nullptr;
+    toolkit::Label* Label59 = nullptr;
+    toolkit::TextArea* Text51 = nullptr;
+    toolkit::ListView* ListView5 = nullptr;
+    toolkit::Label* Label58 = nullptr;
+    toolkit::CommandButton* Command8 = nullptr;
 
     // Step 6, first half: tasks 13 and 14 (marked words).
-    toolkit::PictureBox* Picture14;
-    toolkit::TextArea* Text53;
-    toolkit::Label* Label62;
-    toolkit::PictureBox* Picture15;
-    toolkit::Label* Label61;
-    toolkit::Label* Label63;
-    toolkit::Label* Label64;
-    toolkit::Label* Label65;
-    toolkit::Label* Label66;
-    toolkit::Label* Label67;
-    toolkit::Label* Label74;
-    toolkit::PictureBox* Picture16;
-    toolkit::Label* Label73;
-    toolkit::Label* Label72;
-    toolkit::Label* Label71;
-    toolkit::Label* Label70;
-    toolkit::Label* Label69;
-    toolkit::Label* Label68;
-    toolkit::Label* Label75;
-    toolkit::Label* Label76;
+    toolkit::PictureBox* Picture14 = nullptr;
+    toolkit::TextArea* Text53 = nullptr;
+    toolkit::Label* Label62 = nullptr;
+    toolkit::PictureBox* Picture15 = nullptr;
+    toolkit::Label* Label61 = nullptr;
+    toolkit::Label* Label63 = nullptr;
+    toolkit::Label* Label64 = nullptr;
+    toolkit::Label* Label65 = nullptr;
+    toolkit::Label* Label66 = nullptr;
+    toolkit::Label* Label67 = nullptr;
+    toolkit::Label* Label74 = nullptr;
+    toolkit::PictureBox* Picture16 = nullptr;
+    toolkit::Label* Label73 = nullptr;
+    toolkit::Label* Label72 = nullptr;
+    toolkit::Label* Label71 = nullptr;
+    toolkit::Label* Label70 = nullptr;
+    toolkit::Label* Label69 = nullptr;
+    toolkit::Label* Label68 = nullptr;
+    toolkit::Label* Label75 = nullptr;
+    toolkit::Label* Label76 = nullptr;
 
     // The word indexes of the five reading texts (their words and start offsets, WordsText3 with
     // StartsText3 and so on) and the expected answers of the list tasks.
@@ -173,12 +173,22 @@ class Form1 : public course::LessonScreen {
     void Form1_Command8_Click();
 
   private:
-    // The design of each group of panels.
-    void designIntroductionAndStep1();
-    void designStep2();
-    void designSteps3And4();
-    void designSteps5And6();
+    // The controls of each panel, with their events, made the first time the panel is shown.
+    void designIntroduction();
+    void designTask1();
+    void designTask2();
+    void designTask3();
+    void designTasks4And5();
+    void designTask6();
+    void designTask7();
+    void designTask8();
+    void designTasks9And10();
+    void designTask11();
+    void designTask12();
+    void designTasks13And14();
     void connectEvents();
+    // A link caption opens its article when clicked and underlines under the pointer.
+    void connectLink(toolkit::Label& label, const QString& address);
 
     // One "Napred" press per progress tag; true when the press succeeded.
     bool pressIntroduction();

@@ -1,4 +1,4 @@
-// The panels of the introduction and of steps 1 and 2 on the main lesson screen.
+// The panels of the introduction and of steps 1 and 2 (tasks 1 to 5) on the main lesson screen.
 #include "screens/main/Form1.h"
 
 #include "content/Form1Texts.h"
@@ -30,15 +30,15 @@ toolkit::Image* decoration(const QString& name, QWidget* panel, int left, int to
 
 } // namespace
 
-void Form1::designIntroductionAndStep1() {
-    Picture1 = addPanel(QStringLiteral("Picture1"));
+void Form1::designIntroduction() {
     Image1 = new toolkit::Image(QStringLiteral("Image1"), Picture1);
     Image1->setPicture(
         content::splashPicture().scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     toolkit::place(Image1, 360, 480, 1440, 1440);
     Text1 = readingText(QStringLiteral("Text1"), Picture1, content::form1::Text1(), 2040, 480, 7560, 4440);
+}
 
-    Picture2 = addPanel(QStringLiteral("Picture2"));
+void Form1::designTask1() {
     Text2 = readingText(QStringLiteral("Text2"), Picture2, content::form1::Text2(), 240, 120, 9375, 1095);
     Label3 = prompt(QStringLiteral("Label3"), Picture2,
                     QStringLiteral("ZADATAK 1: Iz datog teksta izdvoj imenice"), 240, 1320, 6480, 255);
@@ -50,7 +50,15 @@ void Form1::designIntroductionAndStep1() {
     ListView1 = course::pickedList(QStringLiteral("ListView1"), Picture2, 6960, 1620, 1935, 2895);
     Command4 = course::removeButton(QStringLiteral("Command4"), Picture2, 6960, 4620, 2655, 375);
 
-    Picture3 = addPanel(QStringLiteral("Picture3"));
+    connect(Text3, &toolkit::TextArea::clicked, this, &Form1::Form1_Text3_Click);
+    connect(Text3, &toolkit::TextArea::gotFocus, this, &Form1::Form1_ReadingText_GotFocus);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Form1_Command4_Click);
+    connectLink(*Label77, content::form1::Label77().address);
+    course::resetLinksOnMove(*Picture2, {Label77});
+    course::resetLinksOnMove(*Text3, {Label77});
+}
+
+void Form1::designTask2() {
     decoration(QStringLiteral("Picture3Decoration"), Picture3, 720, 480, 720);
     Label6 = prompt(QStringLiteral("Label6"), Picture3,
                     QStringLiteral("ZADATAK 2: Osnovne gramaticke kategorije kod imenica su:"), 720, 1800,
@@ -62,8 +70,7 @@ void Form1::designIntroductionAndStep1() {
     Text6 = answerBox(QStringLiteral("Text6"), Picture3, 5160, 2280, 1935);
 }
 
-void Form1::designStep2() {
-    Picture4 = addPanel(QStringLiteral("Picture4"));
+void Form1::designTask3() {
     Text7 = readingText(QStringLiteral("Text7"), Picture4, content::form1::Text7(), 240, 120, 9375, 1335);
     Label11 = prompt(
         QStringLiteral("Label11"), Picture4,
@@ -105,8 +112,9 @@ void Form1::designStep2() {
                                          nominativeTop + (row + 1) * rowHeight - 60, columnWidth, 360);
         }
     }
+}
 
-    Picture6 = addPanel(QStringLiteral("Picture6"));
+void Form1::designTasks4And5() {
     Label26 = prompt(QStringLiteral("Label26"), Picture6, QStringLiteral("ZADATAK 4: Dopuni rečenicu:"), 240,
                      240, 9375, 255);
     // The first line of the sentence leaves a gap of blanks in which the box Text52 stands.

@@ -1,4 +1,4 @@
-// The panels of steps 3 to 5 and of the first half of step 6 on the main lesson screen.
+// The panels of steps 3 to 5 and of the first half of step 6 (tasks 6 to 14) on the main lesson screen.
 #include "screens/main/Form1.h"
 
 #include "content/Form1Texts.h"
@@ -32,8 +32,7 @@ toolkit::PictureBox* wordRow(const QString& name, QWidget* panel, int top) {
 
 } // namespace
 
-void Form1::designSteps3And4() {
-    Picture7 = addPanel(QStringLiteral("Picture7"));
+void Form1::designTask6() {
     Text35 = readingText(QStringLiteral("Text35"), Picture7, content::form1::Text35(), 240, 120, 9375, 1335);
     Label35 =
         prompt(QStringLiteral("Label35"), Picture7,
@@ -49,7 +48,15 @@ void Form1::designSteps3And4() {
     ListView2 = course::pickedList(QStringLiteral("ListView2"), Picture7, listLeft, 1980, listWidth, 2775);
     Command5 = course::removeButton(QStringLiteral("Command5"), Picture7, listLeft, 4860, buttonWidth, 375);
 
-    Picture9 = addPanel(QStringLiteral("Picture9"));
+    connect(Text36, &toolkit::TextArea::clicked, this, &Form1::Form1_Text36_Click);
+    connect(Text36, &toolkit::TextArea::gotFocus, this, &Form1::Form1_ReadingText_GotFocus);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Form1_Command5_Click);
+    connectLink(*Label78, content::form1::Label78().address);
+    course::resetLinksOnMove(*Picture7, {Label78});
+    course::resetLinksOnMove(*Text36, {Label78});
+}
+
+void Form1::designTask7() {
     Label37 = prompt(QStringLiteral("Label37"), Picture9,
                      QStringLiteral("ZADATAK 7: Nabroj imena bar četiri planete sunčevog sistema."), 720,
                      1320, 8400, 255);
@@ -57,8 +64,9 @@ void Form1::designSteps3And4() {
         planetBoxes[i] =
             answerBox(QStringLiteral("Text%1").arg(37 + i), Picture9, 720 + i * 2160, 2040, 1935);
     }
+}
 
-    Picture10 = addPanel(QStringLiteral("Picture10"));
+void Form1::designTask8() {
     Text41 = readingText(QStringLiteral("Text41"), Picture10, content::form1::Text41(), 240, 120, 9375, 1095);
     Label41 =
         prompt(QStringLiteral("Label41"), Picture10,
@@ -76,8 +84,9 @@ void Form1::designSteps3And4() {
             labelAt(QStringLiteral("Label%1").arg(46 + i), Picture10, clues[i], 720, top, 5280, 495);
         commonNounBoxes[i] = answerBox(QStringLiteral("Text%1").arg(42 + i), Picture10, 6240, top - 60, 2895);
     }
+}
 
-    Picture11 = addPanel(QStringLiteral("Picture11"));
+void Form1::designTasks9And10() {
     Label51 = prompt(QStringLiteral("Label51"), Picture11, content::form1::Label51(), 240, 120, 6480, 465);
     Text46 = readingText(QStringLiteral("Text46"), Picture11, content::form1::Text46(), 240, 600, 6480, 1455);
     Label79 = course::linkLabel(QStringLiteral("Label79"), Picture11, content::form1::Label79().caption, 240,
@@ -96,10 +105,19 @@ void Form1::designSteps3And4() {
     Label80 = course::linkLabel(QStringLiteral("Label80"), Picture11, content::form1::Label80().caption, 240,
                                 4440, 9375, 255);
     Text48 = answerBox(QStringLiteral("Text48"), Picture11, 240, 4860, 9375);
+
+    connect(Text46, &toolkit::TextArea::clicked, this, &Form1::Form1_Text46_Click);
+    connect(Text46, &toolkit::TextArea::gotFocus, this, &Form1::Form1_ReadingText_GotFocus);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Form1_Command6_Click);
+    connectLink(*Label79, content::form1::Label79().address);
+    connectLink(*Label80, content::form1::Label80().address);
+    course::resetLinksOnMove(*Picture11, {Label79, Label80});
+    course::resetLinksOnMove(*Text46, {Label79});
+    course::resetLinksOnMove(*Text47, {Label80});
+    course::resetLinksOnMove(*Text48, {Label80});
 }
 
-void Form1::designSteps5And6() {
-    Picture12 = addPanel(QStringLiteral("Picture12"));
+void Form1::designTask11() {
     Text49 = readingText(QStringLiteral("Text49"), Picture12, content::form1::Text49(), 240, 120, 9375, 1095);
     Label55 = prompt(QStringLiteral("Label55"), Picture12, content::form1::Label55(), 240, 1260, 6480, 465);
     Text50 =
@@ -111,7 +129,15 @@ void Form1::designSteps5And6() {
     ListView4 = course::pickedList(QStringLiteral("ListView4"), Picture12, listLeft, 1740, listWidth, 3255);
     Command7 = course::removeButton(QStringLiteral("Command7"), Picture12, listLeft, 5040, buttonWidth, 375);
 
-    Picture13 = addPanel(QStringLiteral("Picture13"));
+    connect(Text50, &toolkit::TextArea::clicked, this, &Form1::Form1_Text50_Click);
+    connect(Text50, &toolkit::TextArea::gotFocus, this, &Form1::Form1_ReadingText_GotFocus);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Form1_Command7_Click);
+    connectLink(*Label81, content::form1::Label81().address);
+    course::resetLinksOnMove(*Picture12, {Label81});
+    course::resetLinksOnMove(*Text50, {Label81});
+}
+
+void Form1::designTask12() {
     Label59 = prompt(QStringLiteral("Label59"), Picture13,
                      QStringLiteral("ZADATAK 12: izdvoj apstraktne imenice koje označavaju neku osobinu."),
                      240, 360, 9375, 255);
@@ -121,7 +147,12 @@ void Form1::designSteps5And6() {
     ListView5 = course::pickedList(QStringLiteral("ListView5"), Picture13, listLeft, 960, listWidth, 3255);
     Command8 = course::removeButton(QStringLiteral("Command8"), Picture13, listLeft, 4320, buttonWidth, 375);
 
-    Picture14 = addPanel(QStringLiteral("Picture14"));
+    connect(Text51, &toolkit::TextArea::clicked, this, &Form1::Form1_Text51_Click);
+    connect(Text51, &toolkit::TextArea::gotFocus, this, &Form1::Form1_ReadingText_GotFocus);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Form1_Command8_Click);
+}
+
+void Form1::designTasks13And14() {
     Text53 = readingText(QStringLiteral("Text53"), Picture14, content::form1::Text53(), 240, 120, 9375, 1095);
     Label62 =
         prompt(QStringLiteral("Label62"), Picture14,
@@ -151,4 +182,10 @@ void Form1::designSteps5And6() {
     Label68 = word(QStringLiteral("Label68"), Picture16, "LJUBAV,", 4200);
     Label75 = word(QStringLiteral("Label75"), Picture16, "STRAH,", 5160);
     Label76 = word(QStringLiteral("Label76"), Picture16, "TOČAK.", 6000);
+
+    // Every word of tasks 13 and 14 marks and unmarks itself.
+    for (toolkit::Label* each : {Label61, Label63, Label64, Label65, Label66, Label67, Label73, Label72,
+                                 Label71, Label70, Label69, Label68, Label75, Label76}) {
+        connect(each, &toolkit::Label::clicked, this, [each] { course::toggleMark(*each); });
+    }
 }

@@ -23,10 +23,14 @@ Form3::Form3(Program& owner)
       program(owner) {
     picResult->setTop(6520);
     TreeView1->setTag(QStringLiteral("11"));
-    designStep6();
-    designStep7();
-    designStep8();
-    designSteps9And10();
+    Picture14 = addPanel(QStringLiteral("Picture14"), [this] { designTasks15And16(); });
+    Picture1 = addPanel(QStringLiteral("Picture1"), [this] { designTask17(); });
+    Picture2 = addPanel(QStringLiteral("Picture2"), [this] { designTask18(); });
+    Picture3 = addPanel(QStringLiteral("Picture3"), [this] { designTask19(); });
+    Picture4 = addPanel(QStringLiteral("Picture4"), [this] { designTask20(); });
+    Picture6 = addPanel(QStringLiteral("Picture6"), [this] { designTask21(); });
+    Picture7 = addPanel(QStringLiteral("Picture7"), [this] { designTasks22And23(); });
+    Picture9 = addPanel(QStringLiteral("Picture9"), [this] { designTask24(); });
     connectEvents();
 }
 
@@ -35,8 +39,8 @@ void Form3::load() {
 }
 
 void Form3::Form3_Form_Load() {
-    ListView5->setColumnWidth(toolkit::twips(ListView5->width()) - 300);
-    PoemIndex = course::buildPoemIndex(Text51->text());
+    // The index is made from the poem its panel will show.
+    PoemIndex = course::buildPoemIndex(content::form3::Text51());
     PoemAnswers = content::form3::PoemAnswers();
 }
 
@@ -46,23 +50,8 @@ void Form3::connectEvents() {
     connect(Command1, &QPushButton::clicked, this, &Form3::Form3_Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form3::Form3_Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form3::Form3_Command3_Click);
-    connect(Command8, &QPushButton::clicked, this, &Form3::Form3_Command8_Click);
-    connect(Text51, &toolkit::TextArea::clicked, this, &Form3::Form3_Text51_Click);
-    connect(Text51, &toolkit::TextArea::gotFocus, this, &Form3::Form3_Text51_GotFocus);
     connect(TreeView1, &toolkit::TreeView::collapsed, this, &Form3::Form3_TreeView1_Collapse);
     connect(TreeView1, &toolkit::TreeView::nodeClicked, this, &Form3::Form3_TreeView1_NodeClick);
-
-    for (toolkit::Label* word : {Label61, Label63, Label64, Label65, Label66, Label67, Label77, Label78,
-                                 Label79, Label80, Label81, Label82}) {
-        connect(word, &toolkit::Label::clicked, this, [word] { course::toggleMark(*word); });
-    }
-    // A click on an option's number acts as a click on its sentence series.
-    connect(Label30, &toolkit::Label::clicked, this, &Form3::Form3_Label30_Click);
-    connect(Label32, &toolkit::Label::clicked, this, &Form3::Form3_Label30_Click);
-    connect(Label31, &toolkit::Label::clicked, this, &Form3::Form3_Label31_Click);
-    connect(Label35, &toolkit::Label::clicked, this, &Form3::Form3_Label31_Click);
-    connect(Label69, &toolkit::Label::clicked, this, &Form3::Form3_Label69_Click);
-    connect(Label70, &toolkit::Label::clicked, this, &Form3::Form3_Label70_Click);
 }
 
 void Form3::Form3_Form_Activate() {

@@ -53,8 +53,7 @@ toolkit::Shape* ring(const QString& name, QWidget* panel, int left, int top, int
 
 } // namespace
 
-void Form3::designStep6() {
-    Picture14 = addPanel(QStringLiteral("Picture14"));
+void Form3::designTasks15And16() {
     Label62 =
         prompt(QStringLiteral("Label62"), Picture14,
                QStringLiteral("ZADATAK 15: pronađi i podvuci apstraktne imenice koje označavaju osobine."),
@@ -89,10 +88,13 @@ void Form3::designStep6() {
         abstractNounBoxes[i] =
             greyBox(QStringLiteral("Text%1").arg(i + 5), Picture14, 5400, boxTops[i], 2535);
     }
+
+    for (toolkit::Label* each : {Label61, Label63, Label64, Label65, Label66, Label67}) {
+        connect(each, &toolkit::Label::clicked, this, [each] { course::toggleMark(*each); });
+    }
 }
 
-void Form3::designStep7() {
-    Picture1 = addPanel(QStringLiteral("Picture1"));
+void Form3::designTask17() {
     Text53 = readingText(QStringLiteral("Text53"), Picture1, content::form3::Text53(), 840, 240, 8535, 1575);
     Label11 = prompt(QStringLiteral("Label11"), Picture1,
                      QStringLiteral("ZADATAK 17: pronađi i izdvoj glagolske imenice u narodnoj pesmi."), 720,
@@ -108,7 +110,12 @@ void Form3::designStep7() {
     Command8->setToolTip(QStringLiteral(" Ukloni odabranu stavku sa liste "));
     toolkit::place(Command8, 8640, 2640, 735, 615);
 
-    Picture2 = addPanel(QStringLiteral("Picture2"));
+    connect(Text51, &toolkit::TextArea::clicked, this, &Form3::Form3_Text51_Click);
+    connect(Text51, &toolkit::TextArea::gotFocus, this, &Form3::Form3_Text51_GotFocus);
+    connect(Command8, &QPushButton::clicked, this, &Form3::Form3_Command8_Click);
+}
+
+void Form3::designTask18() {
     Label14 = prompt(QStringLiteral("Label14"), Picture2,
                      QStringLiteral("ZADATAK 18: Od sledećih glagola napraviti glagolske imenice."), 840, 360,
                      8535, 255);
@@ -124,8 +131,7 @@ void Form3::designStep7() {
     }
 }
 
-void Form3::designStep8() {
-    Picture3 = addPanel(QStringLiteral("Picture3"));
+void Form3::designTask19() {
     Text21 = readingText(QStringLiteral("Text21"), Picture3, content::form3::Text21(), 840, 240, 8535, 2535);
     Label29 = prompt(
         QStringLiteral("Label29"), Picture3,
@@ -147,7 +153,14 @@ void Form3::designStep8() {
         1320, 4560, 8055, 615);
     Shape4 = ring(QStringLiteral("Shape4"), Picture3, 720, 4440, 375, 495);
 
-    Picture4 = addPanel(QStringLiteral("Picture4"));
+    // A click on an option's number acts as a click on its sentence series.
+    connect(Label30, &toolkit::Label::clicked, this, &Form3::Form3_Label30_Click);
+    connect(Label32, &toolkit::Label::clicked, this, &Form3::Form3_Label30_Click);
+    connect(Label31, &toolkit::Label::clicked, this, &Form3::Form3_Label31_Click);
+    connect(Label35, &toolkit::Label::clicked, this, &Form3::Form3_Label31_Click);
+}
+
+void Form3::designTask20() {
     Label48 = prompt(QStringLiteral("Label48"), Picture4,
                      QStringLiteral("ZADATAK 20: Napiši kako glase zbirne imenice od imenica koje su date."),
                      840, 480, 8535, 255);
@@ -163,8 +176,7 @@ void Form3::designStep8() {
     }
 }
 
-void Form3::designSteps9And10() {
-    Picture6 = addPanel(QStringLiteral("Picture6"));
+void Form3::designTask21() {
     Text30 = readingText(QStringLiteral("Text30"), Picture6, content::form3::Text30(), 720, 240, 8535, 3135);
     Label50 = prompt(
         QStringLiteral("Label50"), Picture6,
@@ -187,8 +199,9 @@ void Form3::designSteps9And10() {
     constexpr int inset = 45;
     Text31 = greyBox(QStringLiteral("Text31"), Picture6, firstLeft + inset, 4440, firstWidth - 2 * inset);
     Text32 = greyBox(QStringLiteral("Text32"), Picture6, secondLeft + inset, 4440, secondWidth - 2 * inset);
+}
 
-    Picture7 = addPanel(QStringLiteral("Picture7"));
+void Form3::designTasks22And23() {
     Label55 = prompt(QStringLiteral("Label55"), Picture7,
                      QStringLiteral("ZADATAK 22: Evo malo \"kuhinjskih\" imenica:"), 840, 360, 8535, 255);
     const char* kitchen[9] = {"voda", "so", "ulje", "mast", "tanjir", "meso", "supa", "sos", "nož"};
@@ -214,7 +227,11 @@ void Form3::designSteps9And10() {
     Shape8 = ring(QStringLiteral("Shape8"), Picture7, 3280, 4320, 345, 300);
     Shape9 = ring(QStringLiteral("Shape9"), Picture7, 3270, 4800, 350, 300);
 
-    Picture9 = addPanel(QStringLiteral("Picture9"));
+    connect(Label69, &toolkit::Label::clicked, this, &Form3::Form3_Label69_Click);
+    connect(Label70, &toolkit::Label::clicked, this, &Form3::Form3_Label70_Click);
+}
+
+void Form3::designTask24() {
     Text33 = readingText(QStringLiteral("Text33"), Picture9, content::form3::Text33(), 720, 360, 8535, 2655);
     Label73 = prompt(QStringLiteral("Label73"), Picture9,
                      QStringLiteral("ZADATAK 24: Pronađi i podvuci imenice pluralia tantum."), 720, 3480,
@@ -225,4 +242,8 @@ void Form3::designSteps9And10() {
     Label80 = word(QStringLiteral("Label80"), Picture9, "PANTALONE,", 3480, 3960);
     Label81 = word(QStringLiteral("Label81"), Picture9, "LOPTE,", 4800, 3960);
     Label82 = word(QStringLiteral("Label82"), Picture9, "MERDEVINE.", 5640, 3960);
+
+    for (toolkit::Label* each : {Label77, Label78, Label79, Label80, Label81, Label82}) {
+        connect(each, &toolkit::Label::clicked, this, [each] { course::toggleMark(*each); });
+    }
 }
