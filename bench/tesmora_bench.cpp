@@ -34,12 +34,22 @@ void press(Program& program, int tag) {
     screenOf(program, tag).Command1->click();
 }
 
-// A course that stands at `tag`, all earlier tasks solved.
+// The pupil looks at what a press brought up: the screen is painted, and what it makes while the
+// pupil reads gets made.
+void read() {
+    for (int pass = 0; pass < 3; ++pass) {
+        QCoreApplication::processEvents();
+    }
+}
+
+// A course that stands at `tag`, all earlier tasks solved, each panel read before its press.
 void walkTo(Program& program, int tag) {
     program.form1().show();
+    read();
     for (int at = 0; at < tag; ++at) {
         pupil::giveRightAnswers(program, at);
         press(program, at);
+        read();
     }
 }
 

@@ -9,6 +9,9 @@
 #include "toolkit/TreeView.h"
 #include "toolkit/Twips.h"
 
+#include <QEvent>
+#include <QTimer>
+
 #include <utility>
 
 namespace course {
@@ -105,11 +108,38 @@ void LessonScreen::fill(Panel& panel) {
     }
 }
 
+void LessonScreen::prepareAfter(qsizetype shown) {
+    // Nothing is made before the shown panel is on the screen: its first paint sets the next going.
+    m_panels[shown].box->installEventFilter(this);
+}
+
+bool LessonScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        for (qsizetype i = 0; i < m_panels.size(); ++i) {
+            if (m_panels[i].box == watched) {
+                QTimer::singleShot(0, this, [this, i] { prepareNext(i); });
+            }
+        }
+    }
+    return toolkit::Form::eventFilter(watched, event);
+}
+
+void LessonScreen::prepareNext(qsizetype shown) {
+    if (shown + 1 < m_panels.size()) {
+        fill(m_panels[shown + 1]);
+    } else if (m_following && !m_following->m_panels.isEmpty()) {
+        fill(m_following->m_panels.first());
+    }
+}
+
 void LessonScreen::showPanel(toolkit::PictureBox* next) {
-    for (Panel& panel : m_panels) {
+    for (qsizetype i = 0; i < m_panels.size(); ++i) {
+        Panel& panel = m_panels[i];
         if (panel.box == next) {
             fill(panel);
             panel.box->show();
+            prepareAfter(i);
             return;
         }
         panel.box->hide();
@@ -117,14 +147,19 @@ void LessonScreen::showPanel(toolkit::PictureBox* next) {
 }
 
 void LessonScreen::setVisible(bool visible) {
+    qsizetype shown = -1;
     if (visible) {
-        for (Panel& panel : m_panels) {
-            if (!panel.box->isHidden()) {
-                fill(panel);
+        for (qsizetype i = 0; i < m_panels.size(); ++i) {
+            if (!m_panels[i].box->isHidden()) {
+                fill(m_panels[i]);
+                shown = i;
             }
         }
     }
     toolkit::Form::setVisible(visible);
+    if (shown >= 0) {
+        prepareAfter(shown);
+    }
 }
 
 } // namespace course

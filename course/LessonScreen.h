@@ -61,7 +61,14 @@ class LessonScreen : public toolkit::Form {
     // A screen about to be shown first fills the panel it shows.
     void setVisible(bool visible) override;
 
+    // The screen the course goes on to from this one's last panel. Once a panel has been painted, the
+    // panel after it, on this screen or on the following one, is made while the pupil reads, so that
+    // the press that shows it has nothing to make.
+    void setFollowing(LessonScreen* following) { m_following = following; }
+
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     // A task panel at the common place; the first one made is the one shown at start. The panel stays
     // empty until the pupil is about to see it: then `design` makes its controls, once. So a screen
     // starts with only the controls on view, and a control of a later panel does not exist yet.
@@ -73,9 +80,12 @@ class LessonScreen : public toolkit::Form {
         std::function<void()> design; // empty once it has run
     };
     static void fill(Panel& panel);
+    void prepareAfter(qsizetype shown);
+    void prepareNext(qsizetype shown);
 
     toolkit::Host& m_host;
     QList<Panel> m_panels;
+    QPointer<LessonScreen> m_following;
 };
 
 } // namespace course

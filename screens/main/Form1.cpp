@@ -49,6 +49,8 @@ void Form1::load() {
     course::buildOutline(*program.form4().TreeView1,
                          {.firstKeyedStep = 10, .lastKeyedStep = 10, .lastTaskKeyed = true});
     TreeView1->ensureVisible(TreeView1->node(1));
+    setFollowing(&program.form3());
+    program.form3().setFollowing(&program.form4());
 
     picResult->setTop(5520);
 
