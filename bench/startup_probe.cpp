@@ -27,8 +27,9 @@ int main(int argc, char* argv[]) {
     toolkit::RecordingHost host;
     Program program(host);
     program.start();
-    program.form2().Form2_Form_Click();
+    // Watched before the click, in case the screen is painted while it comes up.
     QuitWhenPainted quit;
     program.form1().installEventFilter(&quit);
+    program.form2().Form2_Form_Click();
     return QApplication::exec();
 }

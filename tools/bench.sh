@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds, then measures the course against a bare Qt window and prints one table:
-# start-up as whole processes (median wall time and peak memory over runs), then the in-process
-# benchmarks. Under Xvfb when there is no display, else on the display at hand.
+# Builds, then measures the course against a bare Qt window and prints one table: start-up as whole
+# processes (median wall time and peak memory over runs, the programs taking turns run by run), then
+# the in-process benchmarks. Start-up runs on Qt's offscreen platform unless QT_QPA_PLATFORM names
+# another; the in-process benchmarks always run offscreen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh >/dev/null
@@ -10,27 +11,34 @@ platform=${QT_QPA_PLATFORM:-offscreen}
 scratch=$(mktemp)
 trap 'rm -f "$scratch"' EXIT
 
-# Prints "median-seconds median-peak-KiB" of `runs` starts of a program.
-measure() {
-    local program=$1 times=() memory=()
-    for _ in $(seq "$runs"); do
-        local start end kib
+programs=(bare_window first_screen startup_probe)
+declare -A times memory
+for _ in $(seq "$runs"); do
+    for program in "${programs[@]}"; do
         start=$(date +%s%N)
-        /usr/bin/time -f "%M" -o "$scratch" env QT_QPA_PLATFORM="$platform" "$program" >/dev/null 2>&1
-        kib=$(tail -n 1 "$scratch")
+        /usr/bin/time -f "%M" -o "$scratch" env QT_QPA_PLATFORM="$platform" "build/bench/$program" \
+            >/dev/null 2>&1
         end=$(date +%s%N)
-        times+=("$(echo "($end - $start) / 1000000000" | bc -l)"); memory+=("$kib")
+        times[$program]+="$(echo "($end - $start) / 1000000000" | bc -l) "
+        memory[$program]+="$(tail -n 1 "$scratch") "
     done
-    local middle=$(( (runs + 1) / 2 ))
-    echo "$(printf '%s\n' "${times[@]}" | sort -g | sed -n "${middle}p") $(printf '%s\n' "${memory[@]}" | sort -g | sed -n "${middle}p")"
+done
+median() {
+    tr ' ' '\n' | grep . | sort -g | sed -n "$(( (runs + 1) / 2 ))p"
 }
-
-read -r bare_s bare_kib < <(measure build/bench/bare_window)
-read -r course_s course_kib < <(measure build/bench/startup_probe)
-echo "Start-up, median of $runs runs, platform $platform"
-printf '%-28s %10s %14s\n' "program" "wall (s)" "peak (MiB)"
-printf '%-28s %10.3f %14.1f\n' "bare Qt window" "$bare_s" "$(echo "$bare_kib / 1024" | bc -l)"
-printf '%-28s %10.3f %14.1f\n' "Tesmora to its main screen" "$course_s" "$(echo "$course_kib / 1024" | bc -l)"
-printf '%-28s %10.2f %14.2f\n' "ratio" "$(echo "$course_s / $bare_s" | bc -l)" "$(echo "$course_kib / $bare_kib" | bc -l)"
+bare_s=$(median <<<"${times[bare_window]}")
+bare_kib=$(median <<<"${memory[bare_window]}")
+row() { # name program
+    local seconds kib
+    seconds=$(median <<<"${times[$2]}")
+    kib=$(median <<<"${memory[$2]}")
+    printf '%-34s %10.3f %12.1f %12.2f %12.2f\n' "$1" "$seconds" "$(echo "$kib / 1024" | bc -l)" \
+        "$(echo "$seconds / $bare_s" | bc -l)" "$(echo "$kib / $bare_kib" | bc -l)"
+}
+echo "Start-up, median of $runs runs, platform $platform; ratios to the bare window"
+printf '%-34s %10s %12s %12s %12s\n' "program" "wall (s)" "peak (MiB)" "wall ratio" "memory ratio"
+row "bare Qt window" bare_window
+row "its first screen, plain Qt" first_screen
+row "Tesmora to its main screen" startup_probe
 echo
 QT_QPA_PLATFORM=offscreen build/bench/tesmora_bench --benchmark_min_time=0.2 2>/dev/null
