@@ -2,6 +2,7 @@
 // with Qt and with no course behind them (no splash, no later screens, no clocks). Painting text costs
 // any program the font database and the glyphs, which the bare window never pays; this is the least a
 // program showing that first screen can cost. It quits once it is painted.
+#include "QuitWhenPainted.h"
 #include "content/Form1Texts.h"
 
 #include <QApplication>
@@ -9,18 +10,9 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
-
-class Window : public QWidget {
-  protected:
-    void paintEvent(QPaintEvent* event) override {
-        QWidget::paintEvent(event);
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    }
-};
 
 QFont arial(qreal points, bool bold = false) {
     QFont font(QStringLiteral("Arial"));
@@ -33,7 +25,7 @@ QFont arial(qreal points, bool bold = false) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    Window window;
+    QWidget window;
     window.resize(829, 592);
     window.setFont(arial(9.75));
 
@@ -46,8 +38,8 @@ int main(int argc, char* argv[]) {
     outline.setHeaderHidden(true);
     outline.setGeometry(8, 64, 137, 369);
     for (int step = 0; step <= 10; ++step) {
-        auto* node = new QTreeWidgetItem(&outline, {step == 0 ? QStringLiteral("Uvod")
-                                                              : QStringLiteral("%1. Korak").arg(step)});
+        auto* node = new QTreeWidgetItem(
+            &outline, {step == 0 ? QStringLiteral("Uvod") : QStringLiteral("%1. Korak").arg(step)});
         new QTreeWidgetItem(node, {QStringLiteral("Zadatak")});
         node->setExpanded(true);
     }
@@ -77,6 +69,8 @@ int main(int argc, char* argv[]) {
     introduction.setGeometry(136, 32, 504, 296);
     introduction.setPlainText(content::form1::Text1());
 
+    QuitWhenPainted quit;
+    window.installEventFilter(&quit);
     window.show();
     return QApplication::exec();
 }

@@ -1,26 +1,12 @@
 // The course's start, measured as a whole process: the splash is left at once, as a click would,
 // the main lesson screen appears, and the process quits as soon as that screen has been painted.
+#include "QuitWhenPainted.h"
 #include "screens/Program.h"
 #include "screens/auxiliary/Form2.h"
 #include "screens/main/Form1.h"
 #include "toolkit/Host.h"
 
 #include <QApplication>
-#include <QTimer>
-
-namespace {
-
-class QuitWhenPainted : public QObject {
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

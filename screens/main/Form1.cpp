@@ -80,6 +80,13 @@ void Form1::connectEvents() {
     connect(TreeView1, &toolkit::TreeView::nodeClicked, this, &Form1::Form1_TreeView1_NodeClick);
 }
 
+void Form1::connectPicking(toolkit::TextArea& text, void (Form1::*onClick)(), toolkit::CommandButton& remove,
+                           void (Form1::*onRemove)()) {
+    connect(&text, &toolkit::TextArea::clicked, this, onClick);
+    connect(&text, &toolkit::TextArea::gotFocus, this, &Form1::Form1_ReadingText_GotFocus);
+    connect(&remove, &QPushButton::clicked, this, onRemove);
+}
+
 void Form1::connectLink(toolkit::Label& label, const QString& address) {
     connect(&label, &toolkit::Label::clicked, this, [this, address] { program.host().openAddress(address); });
     connect(&label, &toolkit::Label::mouseMoved, this, [&label] { course::hoverLink(label); });
