@@ -62,6 +62,10 @@ LessonScreen::LessonScreen(const Frame& frame, toolkit::Host& host)
     toolkit::place(TreeView1, 120, 960, 2055, 5535);
     Command1->setTag(QStringLiteral("0"));
 
+    // A press judges the panel in view. Connected before any screen's own handler, this makes that
+    // panel first on a screen pressed before it has ever been shown.
+    connect(Command1, &QPushButton::clicked, this, [this] { fillShown(); });
+
     toolkit::place(Image7, 4560, 8160, 240, 240);
     Image7->setPicture(content::tickPicture());
     Image7->hide();
@@ -146,16 +150,18 @@ void LessonScreen::showPanel(toolkit::PictureBox* next) {
     }
 }
 
-void LessonScreen::setVisible(bool visible) {
-    qsizetype shown = -1;
-    if (visible) {
-        for (qsizetype i = 0; i < m_panels.size(); ++i) {
-            if (!m_panels[i].box->isHidden()) {
-                fill(m_panels[i]);
-                shown = i;
-            }
+qsizetype LessonScreen::fillShown() {
+    for (qsizetype i = 0; i < m_panels.size(); ++i) {
+        if (!m_panels[i].box->isHidden()) {
+            fill(m_panels[i]);
+            return i;
         }
     }
+    return -1;
+}
+
+void LessonScreen::setVisible(bool visible) {
+    const qsizetype shown = visible ? fillShown() : -1;
     toolkit::Form::setVisible(visible);
     if (shown >= 0) {
         prepareAfter(shown);

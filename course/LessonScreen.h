@@ -80,6 +80,8 @@ class LessonScreen : public toolkit::Form {
         std::function<void()> design; // empty once it has run
     };
     static void fill(Panel& panel);
+    // Fills the panel in view and gives its place in the order, or -1 when none is in view.
+    qsizetype fillShown();
     void prepareAfter(qsizetype shown);
     void prepareNext(qsizetype shown);
 

@@ -153,6 +153,12 @@ TEST_F(Spine, APanelGetsItsControlsWhenFirstShownAndOnlyOnce) {
     main.hide();
     main.show();
     EXPECT_EQ(controls(main.Picture1), introduction);
+    // A press on the closing screen before it has been shown judges the panel it will show, made for
+    // the press, and refuses it.
+    closing.Command1->setTag(u"20"_s);
+    closing.Command1->click();
+    EXPECT_EQ(refusals(), 1);
+    EXPECT_GT(controls(closing.Picture7), 0);
 
     // While the pupil reads a painted panel, the next one is made, on the same screen or, from the
     // last panel of a screen, on the following one; nothing further.
@@ -175,5 +181,4 @@ TEST_F(Spine, APanelGetsItsControlsWhenFirstShownAndOnlyOnce) {
     second.hide();
     second.show();
     EXPECT_EQ(controls(second.Picture14), firstOfSecond);
-    EXPECT_EQ(controls(closing.Picture7), 0);
 }
