@@ -162,12 +162,18 @@ qint64 Program::now() const {
     return m_clockSource ? m_clockSource() : m_monotonic.elapsed();
 }
 
+void Program::catchUpClocks() {
+    m_clocks.catchUpTo(now());
+}
+
 void Program::recordStepTime(toolkit::Label& cell) {
+    catchUpClocks();
     cell.setCaption(m_clocks.stepText());
     m_clocks.zeroStep();
 }
 
 void Program::recordTotalTime() {
+    catchUpClocks();
     form5().Label25->setCaption(m_clocks.totalText());
 }
 

@@ -63,9 +63,13 @@ class Program : public QObject {
     qint64 now() const;
     void setClockSource(std::function<qint64()> source) { m_clockSource = std::move(source); }
 
-    // Writes the step clock into a time cell of the results screen and zeroes the step clock.
+    // Counts on both clocks every whole second that has passed, as the one-second tick does.
+    void catchUpClocks();
+    // Writes the step clock into a time cell of the results screen and zeroes the step clock. The
+    // clocks catch up first, so the cell counts every whole second up to the press that ends the step,
+    // however late the last tick was; the part of a second under way belongs to the next step.
     void recordStepTime(toolkit::Label& cell);
-    // Writes the course clock into the total cell of the results screen.
+    // Writes the course clock, caught up in the same way, into the total cell of the results screen.
     void recordTotalTime();
 
     // A task's row on every lesson screen that carries it: the number before the task is judged,

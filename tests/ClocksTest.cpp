@@ -124,4 +124,40 @@ TEST_F(ClocksInTheCourse, EachStepIsRecordedOnceAtItsEndAndTheStepsAddUpToTheTot
     EXPECT_EQ(cells(), expected);
 }
 
+// A press handled before an overdue tick (the event loop held up, or the tick and the press in one
+// pass) still counts every whole second up to itself, in its own step; the part of a second under way
+// goes to the next step, and a press right on a second's boundary counts that second once.
+TEST_F(ClocksInTheCourse, APressCountsEverySecondUpToItselfHoweverLateTheTick) {
+    Form1& main = enterCourse();
+    // Milliseconds of a stall just before each press of tags 0 to 20; some are followed by a late tick.
+    // The presses of tags 2 and 4 fall right on a second's boundary (84 s and 90 s).
+    constexpr qint64 stalls[21] = {300,  79'700, 3750, 5300, 450,  1,    1000, 61'999,    0,    2500, 1500,
+                                   3000, 500,    9999, 1,    7000, 8001, 333,  3'600'000, 1200, 77};
+    const auto text = [](qint64 s) {
+        return course::formatClock(static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60),
+                                   static_cast<int>(s % 60));
+    };
+    qint64 counted = 0; // whole seconds of the clock source since the main screen came up
+    qint64 stepStart = 0;
+    QStringList expected(11);
+    for (int tag = 0; tag <= 20; ++tag) {
+        SCOPED_TRACE("tag " + std::to_string(tag));
+        nowMs += stalls[tag];
+        if (tag % 3 == 1) {
+            Q_EMIT main.Timer1->tick(); // a late tick, then more time before the press
+            nowMs += 250;
+        }
+        counted = nowMs / 1000;
+        solve(tag);
+        if (tag >= 2 && tag % 2 == 0) {
+            expected[tag / 2 - 1] = text(counted - stepStart);
+            stepStart = counted;
+        }
+    }
+    expected[10] = text(counted);
+    EXPECT_EQ(cells(), expected);
+    Q_EMIT main.Timer1->tick();
+    EXPECT_EQ(clocks().totalText(), expected[10]) << "a second counted twice";
+}
+
 } // namespace

@@ -117,7 +117,7 @@ void Form1::Form1_Form_Unload() {
 }
 
 void Form1::Form1_Timer1_Timer() {
-    program.clocks().catchUpTo(program.now());
+    program.catchUpClocks();
 }
 
 void Form1::Form1_Timer2_Timer() {
