@@ -7,29 +7,14 @@ namespace content {
 
 namespace {
 
-QPixmap canvas(int side) {
-    QPixmap picture(side, side);
-    picture.fill(Qt::transparent);
-    return picture;
-}
-
-} // namespace
-
-QPixmap tickPicture() {
-    QPixmap picture = canvas(16);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
+void drawTick(QPainter& painter) {
     painter.setPen(QPen(QColor(0, 100, 0), 1));
     painter.setBrush(QColor(0, 170, 0));
     painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-    return picture;
 }
 
-QPixmap splashPicture() {
-    QPixmap picture(128, 128);
-    picture.fill(QColor(255, 255, 255));
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
+void drawBook(QPainter& painter) {
+    painter.fillRect(QRectF(0, 0, 128, 128), QColor(255, 255, 255));
     // Two pages of an open book.
     painter.setPen(QPen(QColor(128, 0, 0), 2));
     painter.setBrush(QColor(250, 245, 230));
@@ -56,14 +41,9 @@ QPixmap splashPicture() {
     painter.drawText(QRectF(14, 44, 50, 50), Qt::AlignCenter, QStringLiteral("Aa"));
     painter.setPen(QColor(0, 0, 128));
     painter.drawText(QRectF(64, 44, 50, 50), Qt::AlignCenter, QStringLiteral("Žž"));
-    return picture;
 }
 
-QPixmap decorationPicture(int side) {
-    QPixmap picture = canvas(side);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(side / 32.0, side / 32.0);
+void drawDecoration(QPainter& painter) {
     painter.setPen(QPen(QColor(128, 128, 128), 1));
     painter.setBrush(Qt::white);
     painter.drawRect(QRectF(4.5, 6.5, 18, 22));
@@ -77,17 +57,30 @@ QPixmap decorationPicture(int side) {
     painter.drawPolygon(QPolygonF({QPointF(14, 24), QPointF(26, 4), QPointF(30, 7), QPointF(18, 27)}));
     painter.setBrush(QColor(60, 60, 60));
     painter.drawPolygon(QPolygonF({QPointF(14, 24), QPointF(18, 27), QPointF(13, 29)}));
-    return picture;
 }
 
-QPixmap removePicture() {
-    QPixmap picture = canvas(24);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
+void drawCross(QPainter& painter) {
     painter.setPen(QPen(QColor(190, 30, 30), 3, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(6, 6), QPointF(18, 18));
     painter.drawLine(QPointF(18, 6), QPointF(6, 18));
-    return picture;
+}
+
+} // namespace
+
+toolkit::Picture tickPicture() {
+    return {{16, 16}, drawTick};
+}
+
+toolkit::Picture bookPicture() {
+    return {{128, 128}, drawBook};
+}
+
+toolkit::Picture decorationPicture() {
+    return {{32, 32}, drawDecoration};
+}
+
+toolkit::Picture removePicture() {
+    return {{24, 24}, drawCross};
 }
 
 } // namespace content

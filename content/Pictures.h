@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QPixmap>
+#include "toolkit/Picture.h"
 
-// The course's pictures, drawn by the program itself: nothing is read from disk.
+// The course's pictures, drawn by the program itself: nothing is read from disk, and each is drawn
+// afresh at the resolution of the screen it is shown on.
 namespace content {
 
 // The tick of a solved task: a green disc, 16 x 16.
-QPixmap tickPicture();
+toolkit::Picture tickPicture();
 // The splash screen's picture, 128 x 128: an open book with the letters of the alphabet.
-QPixmap splashPicture();
-// A small decoration of a panel or a heading: a pencil over a sheet, `side` pixels square.
-QPixmap decorationPicture(int side);
+toolkit::Picture bookPicture();
+// A small decoration of a panel or a heading: a pencil over a sheet, 32 x 32.
+toolkit::Picture decorationPicture();
 // The icon of a button that takes an entry out of a list: a red cross, 24 x 24.
-QPixmap removePicture();
+toolkit::Picture removePicture();
 
 } // namespace content

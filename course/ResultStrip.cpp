@@ -75,7 +75,7 @@ void ResultStrip::writeNumber(int task) {
     }
 }
 
-void ResultStrip::tick(int task, const QPixmap& picture) {
+void ResultStrip::tick(int task, const toolkit::Picture& picture) {
     if (toolkit::Image* image = rowImage(task)) {
         image->setPicture(picture);
     }

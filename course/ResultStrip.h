@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QPixmap>
+#include "toolkit/Picture.h"
+
+#include <QList>
 
 namespace toolkit {
 class Image;
@@ -24,7 +26,7 @@ class ResultStrip {
     toolkit::Image* rowImage(int task) const;
 
     void writeNumber(int task);
-    void tick(int task, const QPixmap& picture);
+    void tick(int task, const toolkit::Picture& picture);
 
   private:
     toolkit::PictureBox* m_strip;

@@ -183,7 +183,7 @@ void Program::writeTaskNumber(int task) {
     form4().results.writeNumber(task);
 }
 
-void Program::tickTask(int task, const QPixmap& tick) {
+void Program::tickTask(int task, const toolkit::Picture& tick) {
     form1().results.tick(task, tick);
     form3().results.tick(task, tick);
     form4().results.tick(task, tick);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "course/Clocks.h"
+#include "toolkit/Picture.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -75,7 +76,7 @@ class Program : public QObject {
     // A task's row on every lesson screen that carries it: the number before the task is judged,
     // the tick picture once it is solved.
     void writeTaskNumber(int task);
-    void tickTask(int task, const QPixmap& tick);
+    void tickTask(int task, const toolkit::Picture& tick);
 
   private:
     template <typename F> F& screen(QPointer<F>& slot);

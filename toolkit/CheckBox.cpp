@@ -3,7 +3,7 @@
 namespace toolkit {
 
 CheckBox::CheckBox(const QString& name, QWidget* container, const QString& caption)
-    : QCheckBox(caption, container) {
+    : ClickedOnce<QCheckBox>(caption, container) {
     setObjectName(name);
 }
 

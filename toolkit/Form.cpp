@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace toolkit {
@@ -44,10 +45,48 @@ int Form::top() const {
     return twips(y());
 }
 void Form::setLeft(int twipsValue) {
-    move(pixels(twipsValue), y());
+    placeAt({pixels(twipsValue), y()});
 }
 void Form::setTop(int twipsValue) {
-    move(x(), pixels(twipsValue));
+    placeAt({x(), pixels(twipsValue)});
+}
+
+void Form::placeAt(QPoint outer) {
+    move(outer);
+    if (isVisible()) {
+        m_place = outer;
+        m_placeTries = 0;
+        keepPlace();
+    }
+}
+
+void Form::keepPlace() {
+    const QWindow* window = windowHandle();
+    if (!m_place || !window || !window->isExposed()) {
+        return;
+    }
+    if (!m_settling) {
+        // The frame a window manager puts around the window is known once the window is on the screen;
+        // a moment later the window keeps wherever it stands.
+        m_settling = true;
+        QTimer::singleShot(1000, this, [this] {
+            m_place.reset();
+            m_settling = false;
+        });
+    }
+    if (frameGeometry().topLeft() != *m_place && m_placeTries < 3) {
+        ++m_placeTries;
+        move(*m_place);
+    }
+}
+
+bool Form::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (m_place && (event->type() == QEvent::Move || event->type() == QEvent::UpdateRequest ||
+                    event->type() == QEvent::Paint)) {
+        keepPlace();
+    }
+    return handled;
 }
 
 void Form::showModal(Form* owner) {
@@ -101,21 +140,28 @@ void Form::mouseMoveEvent(QMouseEvent* event) {
 void Form::mousePressEvent(QMouseEvent* event) {
     // A click belongs to the control it lands on, not to its container.
     event->accept();
+    m_clicks.press(*event);
 }
 
 void Form::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (m_clicks.release(*event, rect())) {
         Q_EMIT clicked();
     }
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {
-    if (m_defaultButton && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        m_defaultButton->click();
-        return;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_defaultButton) {
+        if (!event->isAutoRepeat()) {
+            m_defaultButton->click();
+        }
+    } else if (event->key() == Qt::Key_Escape && m_cancelButton) {
+        m_cancelButton->click();
+    } else {
+        Q_EMIT keyPressed();
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace toolkit

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "toolkit/Clicks.h"
+
 #include <QPointer>
 #include <QPushButton>
 #include <QWidget>
+
+#include <optional>
 
 namespace toolkit {
 
@@ -21,7 +25,9 @@ class Form : public QWidget {
     void setBorderless();
     void centre();
 
-    // The window's outer position, in twips.
+    // The window's outer position, frame and title bar included, in twips. A window shown a moment
+    // before it is placed is framed by the window manager afterwards; it is moved again until its frame
+    // stands where it was placed.
     int left() const;
     int top() const;
     void setLeft(int twips);
@@ -36,8 +42,10 @@ class Form : public QWidget {
     // as the handler that unloads it has returned.
     void unload();
 
-    // Enter presses this button wherever the focus is.
+    // Enter presses this button unless the focus is on another button, which Enter presses instead.
     void setDefaultButton(QPushButton* button) { m_defaultButton = button; }
+    // Escape presses this button.
+    void setCancelButton(QPushButton* button) { m_cancelButton = button; }
 
   Q_SIGNALS:
     // The form has become the active window: when it is shown, and when a modal form over it goes.
@@ -46,8 +54,11 @@ class Form : public QWidget {
     void closeRequested();
     void mouseMoved();
     void clicked();
+    // A key that no control of the form and no default or cancel button took.
+    void keyPressed();
 
   protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -57,7 +68,15 @@ class Form : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void placeAt(QPoint outer);
+    void keepPlace();
+
     QPointer<Form> m_owner;
+    QPointer<QPushButton> m_cancelButton;
+    std::optional<QPoint> m_place; // where the frame must stand, while the window settles
+    int m_placeTries = 0;
+    bool m_settling = false;
+    Clicks m_clicks;
     QPointer<QPushButton> m_defaultButton;
 };
 

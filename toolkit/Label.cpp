@@ -45,11 +45,12 @@ void Label::setPointer() {
 void Label::mousePressEvent(QMouseEvent* event) {
     // A click belongs to the control it lands on, not to its container.
     event->accept();
+    m_clicks.press(*event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (m_clicks.release(*event, rect())) {
         Q_EMIT clicked();
     }
 }

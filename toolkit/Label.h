@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/Clicks.h"
+
 #include <QLabel>
 
 namespace toolkit {
@@ -36,6 +38,7 @@ class Label : public QLabel {
 
   private:
     quint32 m_foreColor = 0;
+    Clicks m_clicks;
 };
 
 } // namespace toolkit

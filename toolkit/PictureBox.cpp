@@ -16,6 +16,8 @@ void PictureBox::setBackColor(quint32 bgrColour) {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(bgr(bgrColour)));
     setPalette(colours);
+    // Its own colour, whatever background its container paints with.
+    setBackgroundRole(QPalette::Window);
 }
 
 void PictureBox::setBordered(bool bordered) {
@@ -34,11 +36,12 @@ void PictureBox::setTop(int twipsValue) {
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     // A click belongs to the control it lands on, not to its container.
     event->accept();
+    m_clicks.press(*event);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (m_clicks.release(*event, rect())) {
         Q_EMIT clicked();
     }
 }

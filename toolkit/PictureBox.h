@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/Clicks.h"
+
 #include <QFrame>
 
 #include <optional>
@@ -30,6 +32,7 @@ class PictureBox : public QFrame {
 
   private:
     std::optional<int> m_top;
+    Clicks m_clicks;
 };
 
 } // namespace toolkit

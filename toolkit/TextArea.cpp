@@ -2,7 +2,9 @@
 
 #include "toolkit/Twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 
 #include <algorithm>
@@ -12,7 +14,12 @@ namespace toolkit {
 TextArea::TextArea(const QString& name, QWidget* container) : QPlainTextEdit(container) {
     setObjectName(name);
     setReadOnly(true);
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selectable by keyboard, so that the caret shows while the text has the focus; the keys and the
+    // pointer are handled here, so nothing is ever selected.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
+    setTabChangesFocus(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -20,6 +27,13 @@ TextArea::TextArea(const QString& name, QWidget* container) : QPlainTextEdit(con
     // while the box had a passing size would otherwise narrow the box and stay for good.)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Nor does it scroll: the caret on a last line that the box shows only in part leaves the text where
+    // it stands. A box given a scroll bar scrolls as usual.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int maximum) {
+        if (maximum > 0 && verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) {
+            verticalScrollBar()->setRange(0, 0);
+        }
+    });
     m_storedOffset = {0};
 }
 
@@ -41,8 +55,7 @@ void TextArea::setText(const QString& text) {
         }
     }
     m_storedOffset.append(static_cast<int>(text.size()));
-    // A text that ends with a line break would show an empty last line; the editor needs no such line.
-    setPlainText(shown.endsWith(u'\n') ? shown.chopped(1) : shown);
+    setPlainText(shown);
 }
 
 int TextArea::selStart() const {
@@ -72,20 +85,82 @@ void TextArea::setBackColor(quint32 bgrColour) {
     setPalette(colours);
 }
 
+void TextArea::clickAtCaret() {
+    Q_EMIT clicked();
+}
+
 void TextArea::focusInEvent(QFocusEvent* event) {
     QPlainTextEdit::focusInEvent(event);
-    Q_EMIT gotFocus();
+    if (event->reason() == Qt::MouseFocusReason) {
+        Q_EMIT gotFocus();
+    }
+}
+
+void TextArea::keyPressEvent(QKeyEvent* event) {
+    const bool byWords = event->modifiers().testFlag(Qt::ControlModifier);
+    QTextCursor::MoveOperation move = QTextCursor::NoMove;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        move = byWords ? QTextCursor::PreviousWord : QTextCursor::Left;
+        break;
+    case Qt::Key_Right:
+        move = byWords ? QTextCursor::NextWord : QTextCursor::Right;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        move = QTextCursor::Up;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        move = QTextCursor::Down;
+        break;
+    case Qt::Key_Home:
+        move = byWords ? QTextCursor::Start : QTextCursor::StartOfLine;
+        break;
+    case Qt::Key_End:
+        move = byWords ? QTextCursor::End : QTextCursor::EndOfLine;
+        break;
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            clickAtCaret();
+        }
+        return;
+    default:
+        // Nothing is typed here; the key goes on to the window (Tab, Enter, Escape and the like).
+        event->ignore();
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    const int lines = event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown
+                          ? qMax(1, viewport()->height() / qMax(1, fontMetrics().lineSpacing()))
+                          : 1;
+    cursor.movePosition(move, QTextCursor::MoveAnchor, lines);
+    setTextCursor(cursor);
+}
+
+void TextArea::mousePressEvent(QMouseEvent* event) {
+    if (m_clicks.press(*event)) {
+        const bool hadFocus = hasFocus();
+        setTextCursor(cursorForPosition(event->position().toPoint()));
+        if (hadFocus) {
+            Q_EMIT gotFocus();
+        }
+    }
+}
+
+void TextArea::mouseDoubleClickEvent(QMouseEvent* event) {
+    m_clicks.press(*event);
 }
 
 void TextArea::mouseReleaseEvent(QMouseEvent* event) {
-    QPlainTextEdit::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton) {
+    if (m_clicks.release(*event, viewport()->rect())) {
         Q_EMIT clicked();
     }
 }
 
 void TextArea::mouseMoveEvent(QMouseEvent* event) {
-    QPlainTextEdit::mouseMoveEvent(event);
+    // A drag selects nothing: the caret stays where the button went down.
+    event->accept();
     Q_EMIT mouseMoved();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/Clicks.h"
+
 #include <QList>
 #include <QPlainTextEdit>
 
@@ -7,7 +9,15 @@ namespace toolkit {
 
 // A read-only, multi-line text box. It keeps its Text exactly as set, carriage returns and line feeds
 // included, while the editor shows each line break as one. SelStart therefore counts a line break as
-// the two characters it is in the stored text.
+// the two characters it is in the stored text. A text that ends with a line break shows the empty line
+// after it, as the stored text has it.
+//
+// A click puts the caret where the button went down and nowhere else: a drag, a Shift+click and the
+// presses that continue a double- or triple-click neither select nor move it.
+//
+// Reached by Tab or Shift+Tab, the text keeps the focus and shows its caret: the arrow keys (with Ctrl,
+// by words), Home, End, Page Up and Page Down move it, and Space acts as a click at the caret. Nothing
+// can be typed into it.
 class TextArea : public QPlainTextEdit {
     Q_OBJECT
   public:
@@ -26,13 +36,24 @@ class TextArea : public QPlainTextEdit {
 
     void setBackColor(quint32 bgrColour);
 
+    // The pupil picks words from this text: a click, or Space, at the caret.
+    void setPickable(bool pickable) { m_pickable = pickable; }
+    bool pickable() const { return m_pickable; }
+    // Acts as a click at the caret.
+    void clickAtCaret();
+
   Q_SIGNALS:
+    // The pointer has given this text the focus (a press on it, whether it had the focus or not). A
+    // text reached from the keyboard keeps the focus without this signal.
     void gotFocus();
     void clicked();
     void mouseMoved();
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -40,6 +61,8 @@ class TextArea : public QPlainTextEdit {
     QString m_text;
     // For each position of the shown text, the offset of the same place in the stored text.
     QList<int> m_storedOffset;
+    Clicks m_clicks;
+    bool m_pickable = false;
 };
 
 } // namespace toolkit

@@ -45,6 +45,14 @@ void TreeView::expand(Node* node) {
     }
 }
 
+void TreeView::keyPressEvent(QKeyEvent* event) {
+    const Node* before = currentItem();
+    QTreeWidget::keyPressEvent(event);
+    if (currentItem() != before) {
+        Q_EMIT nodeClicked(currentItem());
+    }
+}
+
 void TreeView::ensureVisible(Node* node) {
     if (node) {
         scrollToItem(node);

@@ -6,7 +6,8 @@ namespace toolkit {
 
 // An outline of nodes with a text, an optional key and a parent. Nodes are found by key or by their
 // 1-based position in the order they were added; a missing node is a null pointer, and every
-// operation on a null node does nothing.
+// operation on a null node does nothing. A key that moves the selection (an arrow, Home, End, a letter)
+// is a node click on the node it moves to, as a click of the pointer is.
 class TreeView : public QTreeWidget {
     Q_OBJECT
   public:
@@ -31,6 +32,9 @@ class TreeView : public QTreeWidget {
   Q_SIGNALS:
     void collapsed(TreeView::Node* node);
     void nodeClicked(TreeView::Node* node);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QList<Node*> m_nodes;

@@ -90,7 +90,7 @@ Form5::Form5(Program& owner)
     const QPoint decorations[3] = {{840, 300}, {6240, 300}, {6240, 8040}};
     for (int i = 0; i < 3; ++i) {
         auto* image = new toolkit::Image(QStringLiteral("Image%1").arg(i + 1), this);
-        image->setPicture(content::decorationPicture(32));
+        image->setPicture(content::decorationPicture());
         toolkit::place(image, decorations[i].x(), decorations[i].y(), 480, 480);
     }
     centre();

@@ -48,7 +48,7 @@ Form6::Form6(Program& owner)
     Text1->setFont(text);
     toolkit::place(Text1, 120, 120, 10050, 6855);
 
-    Image1->setPicture(content::decorationPicture(32));
+    Image1->setPicture(content::decorationPicture());
     toolkit::place(Image1, 4440, 120, 480, 480);
     Label1->raise();
 

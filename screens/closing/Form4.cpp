@@ -22,7 +22,7 @@ toolkit::Label* word(const QString& name, QWidget* panel, const char* text, int 
 
 toolkit::Image* decoration(const QString& name, QWidget* panel, int left, int top) {
     auto* image = new toolkit::Image(name, panel);
-    image->setPicture(content::decorationPicture(32));
+    image->setPicture(content::decorationPicture());
     toolkit::place(image, left, top, 480, 480);
     return image;
 }

@@ -82,6 +82,7 @@ void Form1::connectEvents() {
 
 void Form1::connectPicking(toolkit::TextArea& text, void (Form1::*onClick)(), toolkit::CommandButton& remove,
                            void (Form1::*onRemove)()) {
+    text.setPickable(true);
     connect(&text, &toolkit::TextArea::clicked, this, onClick);
     connect(&text, &toolkit::TextArea::gotFocus, this, &Form1::Form1_ReadingText_GotFocus);
     connect(&remove, &QPushButton::clicked, this, onRemove);

@@ -23,7 +23,7 @@ namespace {
 
 toolkit::Image* decoration(const QString& name, QWidget* panel, int left, int top, int side) {
     auto* image = new toolkit::Image(name, panel);
-    image->setPicture(content::decorationPicture(toolkit::pixels(side)));
+    image->setPicture(content::decorationPicture().scaledTo({toolkit::pixels(side), toolkit::pixels(side)}));
     toolkit::place(image, left, top, side, side);
     return image;
 }
@@ -32,8 +32,7 @@ toolkit::Image* decoration(const QString& name, QWidget* panel, int left, int to
 
 void Form1::designIntroduction() {
     Image1 = new toolkit::Image(QStringLiteral("Image1"), Picture1);
-    Image1->setPicture(
-        content::splashPicture().scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Image1->setPicture(content::bookPicture().scaledTo({96, 96}));
     toolkit::place(Image1, 360, 480, 1440, 1440);
     Text1 = readingText(QStringLiteral("Text1"), Picture1, content::form1::Text1(), 2040, 480, 7560, 4440);
 }

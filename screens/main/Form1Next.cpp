@@ -237,9 +237,10 @@ bool Form1::pressTasks13And14() {
     second.Label1->setCaption(course::stepTitle(6));
     program.form4().Label1->setCaption(course::stepTitle(6));
     second.Command1->setTag(QStringLiteral("12"));
-    second.show();
+    // Placed before it is shown, so that a window manager frames it where this screen stands.
     second.setLeft(left());
     second.setTop(top());
+    second.show();
     hide();
     return true;
 }

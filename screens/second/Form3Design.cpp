@@ -105,11 +105,12 @@ void Form3::designTask17() {
                       2655, 255);
     ListView5 = course::pickedList(QStringLiteral("ListView5"), Picture1, 6480, 2640, 1935, 2415);
     Command8 = new toolkit::CommandButton(QStringLiteral("Command8"), Picture1);
-    Command8->setIcon(QIcon(content::removePicture()));
+    Command8->setIcon(content::removePicture().icon());
     Command8->setIconSize(QSize(24, 24));
     Command8->setToolTip(QStringLiteral(" Ukloni odabranu stavku sa liste "));
     toolkit::place(Command8, 8640, 2640, 735, 615);
 
+    Text51->setPickable(true);
     connect(Text51, &toolkit::TextArea::clicked, this, &Form3::Form3_Text51_Click);
     connect(Text51, &toolkit::TextArea::gotFocus, this, &Form3::Form3_Text51_GotFocus);
     connect(Command8, &QPushButton::clicked, this, &Form3::Form3_Command8_Click);

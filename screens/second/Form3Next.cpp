@@ -183,9 +183,10 @@ bool Form3::pressTask24() {
     Form4& closing = program.form4();
     closing.Command1->setTag(QStringLiteral("20"));
     closing.Label1->setCaption(course::stepTitle(10));
-    closing.show();
+    // Placed before it is shown, so that a window manager frames it where this screen stands.
     closing.setLeft(left());
     closing.setTop(top());
+    closing.show();
     hide();
     return true;
 }

@@ -47,7 +47,7 @@ void type(toolkit::TextBox* box, const QString& text) {
 
 bool clickCaret(toolkit::TextArea* text, int offset) {
     // Put the caret far from the target first, so only the click can bring it there.
-    text->moveCursor(QTextCursor::End);
+    text->setSelStart(static_cast<int>(text->text().size()));
     QTextCursor target(text->document());
     target.setPosition(text->shownPosition(offset));
     const QRect caret = text->cursorRect(target);
