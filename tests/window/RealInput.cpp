@@ -1,0 +1,68 @@
+#include "tests/window/RealInput.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace real {
+
+namespace {
+
+// Counts the releases of keys and buttons the windows of the program receive.
+class Releases : public QObject {
+  public:
+    Releases() { qApp->installEventFilter(this); }
+    ~Releases() override { qApp->removeEventFilter(this); }
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched->isWindowType() &&
+            (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyRelease)) {
+            ++count;
+        }
+        return false;
+    }
+};
+
+void xdotool(const QStringList& arguments, int releases) {
+    Releases seen;
+    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), arguments), 0) << "xdotool failed";
+    const bool seenAll = QTest::qWaitFor([&] { return seen.count >= releases; }, 5000);
+    EXPECT_TRUE(seenAll) << "the program saw " << seen.count << " of " << releases << " releases";
+}
+
+QStringList pointerAt(QWidget* control, QPoint point) {
+    const QPoint place = control->mapToGlobal(point) * control->devicePixelRatioF();
+    return {QStringLiteral("mousemove"), QString::number(place.x()), QString::number(place.y())};
+}
+
+} // namespace
+
+void click(QWidget* control, QPoint point, int times, bool shift) {
+    QStringList arguments = pointerAt(control, point);
+    if (shift) {
+        arguments << QStringLiteral("keydown") << QStringLiteral("shift");
+    }
+    arguments << QStringLiteral("click") << QStringLiteral("--repeat") << QString::number(times)
+              << QStringLiteral("--delay") << QStringLiteral("60") << QStringLiteral("1");
+    if (shift) {
+        arguments << QStringLiteral("keyup") << QStringLiteral("shift");
+    }
+    xdotool(arguments, times + (shift ? 1 : 0));
+}
+
+void drag(QWidget* control, QPoint from, QPoint to) {
+    xdotool(pointerAt(control, from) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} +
+                pointerAt(control, to) + QStringList{QStringLiteral("mouseup"), QStringLiteral("1")},
+            1);
+}
+
+void key(const QString& name) {
+    xdotool({QStringLiteral("key"), name}, 1 + int(name.count(u'+')));
+}
+
+} // namespace real

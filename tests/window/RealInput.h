@@ -1,0 +1,22 @@
+#pragma once
+
+// Input as the X server delivers it: the pointer driven by xdotool, keys sent to the window that has
+// the focus. The X server counts in its own pixels, which at a scale factor are not Qt's.
+
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+namespace real {
+
+// Clicks the left button `times` times in a row at a point of a control, holding Shift if asked, and
+// waits until the program has seen every release.
+void click(QWidget* control, QPoint point, int times = 1, bool shift = false);
+// Presses the left button at one point of a control, moves to another and lets go there.
+void drag(QWidget* control, QPoint from, QPoint to);
+// A key (an X key name such as "Tab", "shift+Tab", "Return", "space", "Down", "z") to the window
+// that has the focus, waited for until the program has seen its release.
+void key(const QString& name);
+
+} // namespace real
