@@ -1,7 +1,7 @@
 # Installing the course as a desktop application, and the Debian package.
 include(GNUInstallDirs)
 
-set(TESMORA_APP_ID org.tesmora.Tesmora)
+set(TESMORA_APP_ID org.tesmora.tesmora)
 install(TARGETS tesmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${TESMORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${TESMORA_APP_ID}.svg

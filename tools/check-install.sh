@@ -6,7 +6,7 @@ build=${1:?usage: check-install.sh BUILD-DIR}
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
-id=org.tesmora.Tesmora
+id=org.tesmora.tesmora
 for file in bin/tesmora share/applications/$id.desktop share/icons/hicolor/scalable/apps/$id.svg \
             share/metainfo/$id.metainfo.xml; do
     [ -e "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
