@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesmora"));
-    QApplication::setDesktopFileName(QStringLiteral("org.tesmora.Tesmora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tesmora.tesmora"));
     toolkit::DesktopHost host;
     Program program(host);
     program.start();

@@ -18,7 +18,7 @@ using course::PickRule;
 using course::WordIndex;
 
 std::string str(const QStringList& list) {
-    return list.isEmpty() ? "(none)" : "[" + list.join(u'|').toStdString() + "]";
+    return list.isEmpty() ? "(none)" : u"[%1]"_s.arg(list.join(u'|')).toStdString();
 }
 
 TEST(WordIndex, StartsAreTheOffsetsOfTheRawTokens) {

@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev libgl-dev googletest libgtest-dev libbenchmark-dev
           clang-14 libclang-rt-14-dev fonts-liberation xvfb xauth desktop-file-utils appstream time bc)
+packages+=(dpkg-dev lintian man-db)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -17,6 +18,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# With --packages-only, installing what is missing is all it does.
+[ "${1:-}" != --packages-only ] || exit 0
 
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"

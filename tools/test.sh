@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite: the sanitizer run and the bounded
-# fuzzing first, then every test of the main build (offscreen, real windows under Xvfb, installation).
+# Installs what is missing, builds, and runs the whole test suite: the Release build with Debian's flags
+# and its package, a build with clang 14, the sanitizer run and the bounded fuzzing first, then every
+# test of the main build (offscreen, real windows under Xvfb, installation).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
 jobs=$(nproc)
+
+echo "== Release build with Debian's flags: its tests, the .deb, lintian"
+bash tools/package.sh
+bash tools/check-install.sh build-release
+
+echo "== Program and tests built with clang 14"
+[ -f build-clang/CMakeCache.txt ] ||
+    cmake -S . -B build-clang -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build-clang -j"$jobs"
 
 echo "== Tests built with AddressSanitizer and UndefinedBehaviorSanitizer"
 [ -f build-sanitize/CMakeCache.txt ] ||
