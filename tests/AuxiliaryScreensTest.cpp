@@ -56,6 +56,9 @@ TEST_F(AuxiliaryScreens, SplashLeavesOnceByTheTimerOrAClickAnywhereOnIt) {
         {"a click, then the four seconds", clickTitle, timer},
         {"the four seconds, then a click", timer, clickTitle},
     };
+    program->start();
+    const QPoint titleBox = toolkit::twipsRect(2800, 950, 1, 1).topLeft();
+    EXPECT_EQ(program->form2().grab().toImage().pixel(titleBox), qRgb(0xE0, 0xE0, 0xE0)) << "title box colour";
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         restart();

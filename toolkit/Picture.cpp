@@ -14,13 +14,15 @@ struct Picture::Data {
     Drawing drawing = nullptr;
     mutable QList<QPixmap> renderings; // one per device pixel ratio asked for
 
-    QPixmap render(QSize shown, qreal ratio) const {
-        QPixmap pixmap(shown * ratio);
+    // The drawing on exactly `pixels` device pixels, for a screen of this device pixel ratio.
+    QPixmap render(QSize pixels, qreal ratio) const {
+        QPixmap pixmap(pixels);
         pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(qreal(shown.width()) / designSize.width(), qreal(shown.height()) / designSize.height());
+        painter.scale(pixels.width() / ratio / designSize.width(),
+                      pixels.height() / ratio / designSize.height());
         drawing(painter);
         return pixmap;
     }
@@ -33,15 +35,16 @@ class PictureIconEngine final : public QIconEngine {
   public:
     explicit PictureIconEngine(Picture picture) : m_picture(std::move(picture)) {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, m_picture.scaledTo(rect.size()).pixmap(ratio));
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return scaledPixmap(size, mode, state, 1.0);
     }
+    // `size` counts device pixels.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
-        return m_picture.scaledTo(size).pixmap(scale);
+        return m_picture.render(size, scale);
     }
     QIconEngine* clone() const override { return new PictureIconEngine(m_picture); }
 
@@ -77,9 +80,17 @@ QPixmap Picture::pixmap(qreal devicePixelRatio) const {
             return rendering;
         }
     }
-    const QPixmap rendering = m_data->render(m_data->size, devicePixelRatio);
+    const QPixmap rendering =
+        m_data->render((QSizeF(m_data->size) * devicePixelRatio).toSize(), devicePixelRatio);
     m_data->renderings.append(rendering);
     return rendering;
+}
+
+QPixmap Picture::render(QSize pixels, qreal devicePixelRatio) const {
+    if (!m_data || pixels.isEmpty() || m_data->designSize.isEmpty()) {
+        return {};
+    }
+    return m_data->render(pixels, devicePixelRatio);
 }
 
 QIcon Picture::icon() const {

@@ -27,6 +27,8 @@ class Picture {
 
     // The picture at its size, for a screen of this device pixel ratio.
     QPixmap pixmap(qreal devicePixelRatio) const;
+    // The drawing on exactly so many device pixels, for a screen of this device pixel ratio.
+    QPixmap render(QSize pixels, qreal devicePixelRatio) const;
     // An icon that draws the picture sharply at whatever size and scale it is shown.
     QIcon icon() const;
 
