@@ -4,15 +4,71 @@
 
 namespace checks {
 
-QString nfc(const QString& s) {
-    return s.normalized(QString::NormalizationForm_C);
+namespace {
+
+// The Latin letters of the small Cyrillic letters а (U+0430) to ш (U+0448), and of ђ, ј, љ, њ, ћ, џ;
+// empty where a letter is not Serbian (й).
+constexpr const char16_t* smallLetters[] = {u"a", u"b", u"v", u"g", u"d", u"e", u"ž", u"z", u"i",
+                                            u"",  u"k", u"l", u"m", u"n", u"o", u"p", u"r", u"s",
+                                            u"t", u"u", u"f", u"h", u"c", u"č", u"š"};
+
+QStringView latinOf(char16_t small) {
+    if (small >= u'а' && small <= u'ш') {
+        return smallLetters[small - u'а'];
+    }
+    switch (small) {
+    case u'ђ':
+        return u"đ";
+    case u'ј':
+        return u"j";
+    case u'љ':
+        return u"lj";
+    case u'њ':
+        return u"nj";
+    case u'ћ':
+        return u"ć";
+    case u'џ':
+        return u"dž";
+    default:
+        return {};
+    }
 }
 
-QStringList nfcAll(const QStringList& list) {
+QString toLatin(const QString& s) {
+    QString out;
+    out.reserve(s.size() + 8);
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        const QStringView latin = latinOf(c.toLower().unicode());
+        if (latin.isEmpty()) {
+            out.append(c);
+        } else if (c.isLower()) {
+            out.append(latin);
+        } else if (latin.size() == 1) {
+            out.append(latin.toString().toUpper());
+        } else {
+            // A capital digraph stays all capitals beside capitals, else only its first letter is one.
+            const QChar next = i + 1 < s.size() ? s.at(i + 1) : QChar();
+            const QChar before = i > 0 ? s.at(i - 1) : QChar();
+            const bool amongCapitals = next.isLetter() ? next.isUpper() : before.isUpper();
+            out.append(amongCapitals ? latin.toString().toUpper()
+                                     : latin.first(1).toString().toUpper() + latin.sliced(1).toString());
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QString normal(const QString& s) {
+    return toLatin(s.normalized(QString::NormalizationForm_C));
+}
+
+QStringList normalAll(const QStringList& list) {
     QStringList out;
     out.reserve(list.size());
     for (const QString& s : list)
-        out.append(nfc(s));
+        out.append(normal(s));
     return out;
 }
 
@@ -31,7 +87,7 @@ QString capitals(const QString& s) {
 }
 
 QString clean(const QString& s) {
-    return capitals(trimSpaces(nfc(s)));
+    return capitals(trimSpaces(normal(s)));
 }
 
 QString left(const QString& s, qsizetype n) {

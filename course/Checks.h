@@ -16,11 +16,14 @@
 
 namespace checks {
 
-// Unicode normal form C, so that "z" followed by a combining caron is the letter "ž".
-QString nfc(const QString& s);
+// A text as every judge reads it, before any rule: Unicode normal form C (so that "z" followed by a
+// combining caron is the letter "ž"), then the letters of the Serbian Cyrillic alphabet written as their
+// Latin letters (Ж as Ž, Љ as Lj, Џ as Dž). A capital Љ, Њ or Џ is written LJ, NJ or DŽ beside capitals
+// ("ЉУБАВ" is "LJUBAV") and Lj, Nj or Dž otherwise ("Љубав" is "Ljubav").
+QString normal(const QString& s);
 
-// Every entry brought to normal form C.
-QStringList nfcAll(const QStringList& list);
+// Every entry read so.
+QStringList normalAll(const QStringList& list);
 
 // Removes leading and trailing U+0020 spaces; tabs and line breaks stay.
 QString trimSpaces(const QString& s);
@@ -28,7 +31,7 @@ QString trimSpaces(const QString& s);
 // Capital letters, as QString::toUpper gives them.
 QString capitals(const QString& s);
 
-// Normal form C, spaces trimmed, capitals: the usual form in which a typed answer is compared.
+// Read as above, spaces trimmed, capitals: the usual form in which a typed answer is compared.
 QString clean(const QString& s);
 
 // The first n characters (all of them when the text is shorter, none when n <= 0).

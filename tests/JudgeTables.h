@@ -69,6 +69,8 @@ inline void expectHostileTextsRefused(
         {"a tab", QStringLiteral("\t")},
         {"a lone combining caron", QString(QChar(0x030C))},
         {"half a surrogate pair", QString(QChar(0xD83D))},
+        {"100,000 Cyrillic digraphs", QString(100000, QChar(0x0409))},
+        {"a lone Cyrillic capital digraph", QString(QChar(0x040F))},
     };
     for (const auto& [judge, solvedWith] : judges)
         for (const auto& [what, text] : hostile)

@@ -26,7 +26,7 @@ bool task1Matches(const QString& expected, const QString& picked) {
 } // namespace
 
 bool task1Solved(const QStringList& expected, const QStringList& picked) {
-    return twoWayMisses(nfcAll(expected), nfcAll(picked), task1Matches) == 0;
+    return twoWayMisses(normalAll(expected), normalAll(picked), task1Matches) == 0;
 }
 
 bool task2Solved(const QString& text4, const QString& text5, const QString& text6) {

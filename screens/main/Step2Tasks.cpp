@@ -28,18 +28,18 @@ bool task3Solved(const std::array<QString, 24>& boxes) {
 
 bool task4Solved(const QString& text32, const QString& text52) {
     // gramatički: the raw text begins with "gramati" and ends with "ki", or reads gramaticki once cleaned.
-    const QString g = nfc(text32);
+    const QString g = normal(text32);
     const bool text32Right =
         (capitals(left(g, 7)) == u"GRAMATI" && capitals(right(g, 2)) == u"KI") || clean(g) == u"GRAMATICKI";
     // živa: reads ziva once cleaned, or the raw text ends with "iva".
-    const QString z = nfc(text52);
+    const QString z = normal(text52);
     const bool text52Right = clean(z) == u"ZIVA" || capitals(right(z, 3)) == u"IVA";
     return text32Right && text52Right;
 }
 
 bool task5Solved(const QString& text33, const QString& text34) {
-    const QString natural = capitals(nfc(text33));
-    const QString grammatical = capitals(nfc(text34));
+    const QString natural = capitals(normal(text33));
+    const QString grammatical = capitals(normal(text34));
     const auto holdsAll = [](const QString& text, std::initializer_list<QStringView> words) {
         return std::all_of(words.begin(), words.end(), [&](QStringView w) { return text.contains(w); });
     };

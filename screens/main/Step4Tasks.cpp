@@ -20,7 +20,7 @@ int task8Errors(const std::array<QString, 4>& boxes) {
 }
 
 int task9Errors(const QStringList& expected, const QStringList& picked) {
-    return twoWayMisses(nfcAll(expected), nfcAll(picked), [](const QString& e, const QString& p) {
+    return twoWayMisses(normalAll(expected), normalAll(picked), [](const QString& e, const QString& p) {
         if (e == u"povrsina") // Površina, written with or without š, in any capitals
             return capitals(left(p, 4)) == u"POVR" && capitals(right(p, 3)) == u"INA";
         return capitals(p) == capitals(e);
@@ -28,7 +28,7 @@ int task9Errors(const QStringList& expected, const QStringList& picked) {
 }
 
 int task10Errors(const QString& text48) {
-    const QString raw = nfc(text48);
+    const QString raw = normal(text48);
     const QString u = capitals(raw);
     int errors = 0;
     if (!u.contains(u"PESNIK")) // pesnik, pesniku

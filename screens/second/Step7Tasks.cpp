@@ -7,7 +7,7 @@ using namespace checks;
 namespace tasks {
 
 int task17Errors(const QStringList& expected, const QStringList& picked) {
-    return twoWayMisses(nfcAll(expected), nfcAll(picked), [](const QString& e, const QString& p) {
+    return twoWayMisses(normalAll(expected), normalAll(picked), [](const QString& e, const QString& p) {
         const QString entry = clean(p);
         if (entry == clean(e))
             return true;
@@ -29,8 +29,8 @@ int task18Errors(const std::array<QString, 12>& boxes) {
         if (i != zvizdanje && i != trcanje && clean(boxes[i]) != forms[i])
             errors = 1;
     }
-    const QString zv = nfc(boxes[zvizdanje]);
-    const QString tr = nfc(boxes[trcanje]);
+    const QString zv = normal(boxes[zvizdanje]);
+    const QString tr = normal(boxes[trcanje]);
     if (trimSpaces(zv).isEmpty() || trimSpaces(tr).isEmpty())
         errors = 1;
     // Read as typed, not trimmed first: ZVI..., ...DANJE or Ž in fourth place; TR..., ...ANJE or Č in third.
