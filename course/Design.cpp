@@ -24,16 +24,29 @@ toolkit::Label* prompt(const QString& name, QWidget* panel, const QString& text,
     return label;
 }
 
-toolkit::TextArea* readingText(const QString& name, QWidget* panel, const QString& text, int left, int top,
-                               int width, int height) {
+toolkit::TextArea* readingText(const QString& name, QWidget* panel, const QString& title, const QString& text,
+                               int left, int top, int width, int height) {
     auto* area = new toolkit::TextArea(name, panel);
     area->setText(text);
+    area->setAccessibleName(title);
     toolkit::place(area, left, top, width, height);
     return area;
 }
 
-toolkit::TextBox* answerBox(const QString& name, QWidget* panel, int left, int top, int width, int height) {
+toolkit::TextArea* explanation(const QString& name, QWidget* panel, const QString& text, int left, int top,
+                               int width, int height) {
+    return readingText(name, panel, QStringLiteral("Objašnjenje"), text, left, top, width, height);
+}
+
+void makePickable(toolkit::TextArea& text) {
+    text.setPickable(true);
+    text.setAccessibleDescription(QStringLiteral("Strelicama dovedi kursor do reči, a razmakom je izaberi."));
+}
+
+toolkit::TextBox* answerBox(const QString& name, QWidget* panel, const QString& asks, int left, int top,
+                            int width, int height) {
     auto* box = new toolkit::TextBox(name, panel);
+    box->setAccessibleName(asks);
     toolkit::place(box, left, top, width, height);
     return box;
 }
@@ -45,15 +58,21 @@ toolkit::ListView* pickedList(const QString& name, QWidget* panel, int left, int
     return list;
 }
 
-toolkit::CommandButton* removeButton(const QString& name, QWidget* panel, int left, int top, int width,
-                                     int height) {
-    auto* button =
-        new toolkit::CommandButton(name, panel, QStringLiteral(" Ukloni odabranu stavku sa liste "));
+toolkit::CommandButton* removeButton(const QString& name, toolkit::ListView* list, int left, int top,
+                                     int width, int height) {
+    auto* button = new toolkit::CommandButton(name, list->parentWidget(),
+                                              QStringLiteral(" Ukloni odabranu stavku sa liste "));
     QFont smaller = button->font();
     smaller.setPointSizeF(8.25);
     button->setFont(smaller);
     toolkit::place(button, left, top, width, height);
+    removesFrom(*button, *list);
     return button;
+}
+
+void removesFrom(toolkit::CommandButton& button, toolkit::ListView& list) {
+    button.setAccessibleName(QStringLiteral("Ukloni odabranu stavku sa liste"));
+    list.setRemoveButton(&button);
 }
 
 QString countCaption(int count) {

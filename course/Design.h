@@ -24,17 +24,25 @@ toolkit::Label* labelAt(const QString& name, QWidget* panel, const QString& text
 // A task prompt: "ZADATAK n: ...", in bold.
 toolkit::Label* prompt(const QString& name, QWidget* panel, const QString& text, int left, int top, int width,
                        int height);
-// A read-only text of several lines.
-toolkit::TextArea* readingText(const QString& name, QWidget* panel, const QString& text, int left, int top,
+// A read-only text of several lines; `title` is what a screen reader calls it.
+toolkit::TextArea* readingText(const QString& name, QWidget* panel, const QString& title, const QString& text,
+                               int left, int top, int width, int height);
+// An explanation of the grammar before a task.
+toolkit::TextArea* explanation(const QString& name, QWidget* panel, const QString& text, int left, int top,
                                int width, int height);
-// An empty one-line box the pupil types an answer into.
-toolkit::TextBox* answerBox(const QString& name, QWidget* panel, int left, int top, int width,
-                            int height = 360);
+// A text the pupil picks words from: a click, or Space at the caret, picks the word there.
+void makePickable(toolkit::TextArea& text);
+// An empty one-line box the pupil types an answer into; `asks` names what it asks for (the task and the
+// gap, a table cell by its column and case).
+toolkit::TextBox* answerBox(const QString& name, QWidget* panel, const QString& asks, int left, int top,
+                            int width, int height = 360);
 // A list of picked words headed "Odabrane reči"; its column is set when the screen loads.
 toolkit::ListView* pickedList(const QString& name, QWidget* panel, int left, int top, int width, int height);
-// The button under a picked-word list that removes the selected entry.
-toolkit::CommandButton* removeButton(const QString& name, QWidget* panel, int left, int top, int width,
-                                     int height);
+// The button under a picked-word list that removes the selected entry; Delete on the list presses it.
+toolkit::CommandButton* removeButton(const QString& name, toolkit::ListView* list, int left, int top,
+                                     int width, int height);
+// Makes a button the remove button of a picked-word list.
+void removesFrom(toolkit::CommandButton& button, toolkit::ListView& list);
 
 // What the pupil typed into a row of answer boxes, box by box.
 template <std::size_t N> std::array<QString, N> textsOf(const std::array<toolkit::TextBox*, N>& boxes) {

@@ -2,6 +2,7 @@
 
 #include "content/Pictures.h"
 #include "toolkit/CommandButton.h"
+#include "toolkit/Focus.h"
 #include "toolkit/Host.h"
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
@@ -60,6 +61,9 @@ LessonScreen::LessonScreen(const Frame& frame, toolkit::Host& host)
     toolkit::place(Label1, 2415, 360, 9375, 375);
 
     toolkit::place(TreeView1, 120, 960, 2055, 5535);
+    // The outline only shows where the course stands: Tab passes it by.
+    TreeView1->setFocusPolicy(Qt::ClickFocus);
+    TreeView1->setAccessibleName(QStringLiteral("Tok kursa"));
     Command1->setTag(QStringLiteral("0"));
 
     // A press judges the panel in view. Connected before any screen's own handler, this makes that
@@ -109,6 +113,8 @@ void LessonScreen::fill(Panel& panel) {
     // Taken out before it runs, so that a design can never run twice.
     if (const std::function<void()> design = std::exchange(panel.design, nullptr)) {
         design();
+        // Tab goes through the panel in reading order, then on to "Napred", "Izlaz" and "O programu".
+        toolkit::chainInReadingOrder(Command3, panel.box);
     }
 }
 
@@ -133,7 +139,7 @@ void LessonScreen::prepareNext(qsizetype shown) {
     if (shown + 1 < m_panels.size()) {
         fill(m_panels[shown + 1]);
     } else if (m_following && !m_following->m_panels.isEmpty()) {
-        fill(m_following->m_panels.first());
+        m_following->fill(m_following->m_panels.first());
     }
 }
 
@@ -143,6 +149,7 @@ void LessonScreen::showPanel(toolkit::PictureBox* next) {
         if (panel.box == next) {
             fill(panel);
             panel.box->show();
+            toolkit::focusFirstIn(panel.box);
             prepareAfter(i);
             return;
         }
@@ -164,6 +171,9 @@ void LessonScreen::setVisible(bool visible) {
     const qsizetype shown = visible ? fillShown() : -1;
     toolkit::Form::setVisible(visible);
     if (shown >= 0) {
+        if (!focusWidget()) {
+            toolkit::focusFirstIn(m_panels[shown].box);
+        }
         prepareAfter(shown);
     }
 }

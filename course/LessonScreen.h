@@ -55,7 +55,8 @@ class LessonScreen : public toolkit::Form {
     // node at the outline's home position: the pupil cannot move through the course with it.
     void keepExpanded(toolkit::TreeView::Node* node);
     void selectHomeNode();
-    // Hides every panel before `next` in the screen's order and shows `next`.
+    // Hides every panel before `next` in the screen's order, shows `next` and gives the focus to its
+    // first control.
     void showPanel(toolkit::PictureBox* next);
 
     // A screen about to be shown first fills the panel it shows.
@@ -79,7 +80,7 @@ class LessonScreen : public toolkit::Form {
         toolkit::PictureBox* box;
         std::function<void()> design; // empty once it has run
     };
-    static void fill(Panel& panel);
+    void fill(Panel& panel);
     // Fills the panel in view and gives its place in the order, or -1 when none is in view.
     qsizetype fillShown();
     void prepareAfter(qsizetype shown);

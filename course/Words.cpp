@@ -11,7 +11,7 @@ toolkit::Label* wordLabel(const QString& name, QWidget* panel, const QString& ca
     auto* word = new toolkit::Label(name, panel, caption);
     word->setForeColor(wordColour);
     word->setFontSize(points);
-    word->setPointer();
+    word->makeWord();
     // Wide enough for the caption even when it is shown in bold.
     QFont bold = word->font();
     bold.setBold(true);
@@ -60,7 +60,7 @@ toolkit::Label* linkLabel(const QString& name, QWidget* panel, const QString& ca
                           int width, int height) {
     auto* link = new toolkit::Label(name, panel, caption);
     link->setForeColor(linkColour);
-    link->setPointer();
+    link->makeLink();
     toolkit::place(link, left, top, width, height);
     return link;
 }

@@ -1,8 +1,15 @@
 #include "toolkit/Label.h"
 
+#include "toolkit/Accessibility.h"
 #include "toolkit/Twips.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+#include <algorithm>
 
 namespace toolkit {
 
@@ -42,6 +49,122 @@ void Label::setPointer() {
     setCursor(Qt::PointingHandCursor);
 }
 
+void Label::setRole(Role role) {
+    installAccessibility();
+    m_role = role;
+    setPointer();
+    setFocusPolicy(Qt::TabFocus);
+    m_toldChecked = checked();
+}
+
+void Label::makeWord() {
+    setRole(Role::Word);
+}
+
+void Label::makeOption(QWidget* ring) {
+    m_ring = ring;
+    ring->installEventFilter(this);
+    setRole(Role::Option);
+}
+
+void Label::makeLink() {
+    setRole(Role::Link);
+}
+
+bool Label::checked() const {
+    switch (m_role) {
+    case Role::Word:
+        return bold();
+    case Role::Option:
+        return m_ring && !m_ring->isHidden();
+    case Role::Caption:
+    case Role::Link:
+        break;
+    }
+    return false;
+}
+
+void Label::click() {
+    Q_EMIT clicked();
+}
+
+void Label::tellCheckedChanged() {
+    if (m_role == Role::Caption || checked() == m_toldChecked) {
+        return;
+    }
+    m_toldChecked = checked();
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool Label::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ring &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+        tellCheckedChanged();
+    }
+    return QLabel::eventFilter(watched, event);
+}
+
+void Label::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        tellCheckedChanged();
+    }
+}
+
+Label* Label::neighbour(bool forward) const {
+    // The words of the same row, or the options of the same panel, in reading order.
+    QList<Label*> kin;
+    for (Label* other : parentWidget()->findChildren<Label*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (other->m_role == m_role && !other->isHidden() &&
+            (m_role != Role::Word || other->geometry().top() == geometry().top())) {
+            kin.append(other);
+        }
+    }
+    std::sort(kin.begin(), kin.end(), [](const Label* a, const Label* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    const qsizetype at = kin.indexOf(this) + (forward ? 1 : -1);
+    return at >= 0 && at < kin.size() ? kin[at] : nullptr;
+}
+
+void Label::keyPressEvent(QKeyEvent* event) {
+    if (m_role == Role::Caption) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        if (Label* next = neighbour(event->key() == Qt::Key_Right || event->key() == Qt::Key_Down)) {
+            next->setFocus(Qt::TabFocusReason);
+        }
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
 void Label::mousePressEvent(QMouseEvent* event) {
     // A click belongs to the control it lands on, not to its container.
     event->accept();
@@ -51,7 +174,7 @@ void Label::mousePressEvent(QMouseEvent* event) {
 void Label::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (m_clicks.release(*event, rect())) {
-        Q_EMIT clicked();
+        click();
     }
 }
 

@@ -3,13 +3,22 @@
 #include "toolkit/Clicks.h"
 
 #include <QLabel>
+#include <QPointer>
 
 namespace toolkit {
 
 // A caption with a colour and a font whose Bold and Underline flags are set independently.
+//
+// A label the pupil acts on says what it is: a word to mark, an option to choose, or a link to open.
+// Such a label takes the focus by Tab and shows it, Space acts on it as a click does, and the arrow keys
+// move to the next or previous one of its kind beside it (a word of the same row, an option of the same
+// panel). A screen reader hears a word as a check box, checked while it is bold; an option as a radio
+// button, checked while its ring shows; a link as a link. Each has the one action a click has.
 class Label : public QLabel {
     Q_OBJECT
   public:
+    enum class Role { Caption, Word, Option, Link };
+
     Label(const QString& name, QWidget* container, const QString& caption = {});
 
     void setCaption(const QString& caption) { setText(caption); }
@@ -27,18 +36,39 @@ class Label : public QLabel {
     // The pointing hand that every clickable label of the course shares.
     void setPointer();
 
+    void makeWord();
+    // An option whose choice shows as `ring` around its number.
+    void makeOption(QWidget* ring);
+    void makeLink();
+    Role role() const { return m_role; }
+    // A word while bold, an option while its ring shows.
+    bool checked() const;
+    // Acts as a click does.
+    void click();
+
   Q_SIGNALS:
     void clicked();
     void mouseMoved();
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    void setRole(Role role);
+    void tellCheckedChanged();
+    Label* neighbour(bool forward) const;
+
     quint32 m_foreColor = 0;
     Clicks m_clicks;
+    Role m_role = Role::Caption;
+    QPointer<QWidget> m_ring;
+    bool m_toldChecked = false;
 };
 
 } // namespace toolkit

@@ -2,6 +2,7 @@
 
 #include "toolkit/Twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace toolkit {
@@ -9,6 +10,7 @@ namespace toolkit {
 ListView::ListView(const QString& name, QWidget* container, const QString& heading)
     : QListWidget(container), m_heading(new QLabel(heading, this)) {
     setObjectName(name);
+    setAccessibleName(heading);
     setSelectionMode(QAbstractItemView::SingleSelection);
     m_heading->setObjectName(name + QStringLiteral("Heading"));
     m_heading->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -65,6 +67,14 @@ void ListView::ensureVisible(int position) {
     if (QListWidgetItem* entry = item(position - 1)) {
         scrollToItem(entry);
     }
+}
+
+void ListView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && m_removeButton) {
+        m_removeButton->click();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void ListView::resizeEvent(QResizeEvent* event) {

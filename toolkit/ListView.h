@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QListWidget>
+#include <QPointer>
 
 class QLabel;
 
 namespace toolkit {
 
-// A list of one column under a heading. Items are counted, read and removed by 1-based position;
-// a position outside the list reads as empty and removes nothing.
+// A list of one column under a heading, named after it. Items are counted, read and removed by 1-based
+// position; a position outside the list reads as empty and removes nothing. Delete on the list presses
+// its remove button, when it has one.
 class ListView : public QListWidget {
     Q_OBJECT
   public:
@@ -27,11 +30,15 @@ class ListView : public QListWidget {
     void select(int position);
     void ensureVisible(int position);
 
+    void setRemoveButton(QAbstractButton* button) { m_removeButton = button; }
+
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     QLabel* m_heading;
+    QPointer<QAbstractButton> m_removeButton;
     int m_columnWidth = 0;
 };
 

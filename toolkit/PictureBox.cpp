@@ -1,5 +1,6 @@
 #include "toolkit/PictureBox.h"
 
+#include "toolkit/Accessibility.h"
 #include "toolkit/Twips.h"
 
 #include <QMouseEvent>
@@ -7,6 +8,7 @@
 namespace toolkit {
 
 PictureBox::PictureBox(const QString& name, QWidget* container) : QFrame(container) {
+    installAccessibility();
     setObjectName(name);
     setMouseTracking(true);
     setAutoFillBackground(true);

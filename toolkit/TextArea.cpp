@@ -1,5 +1,6 @@
 #include "toolkit/TextArea.h"
 
+#include "toolkit/Accessibility.h"
 #include "toolkit/Twips.h"
 
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 namespace toolkit {
 
 TextArea::TextArea(const QString& name, QWidget* container) : QPlainTextEdit(container) {
+    installAccessibility();
     setObjectName(name);
     setReadOnly(true);
     // Selectable by keyboard, so that the caret shows while the text has the focus; the keys and the

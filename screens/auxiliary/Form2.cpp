@@ -70,6 +70,9 @@ Form2::Form2(Program& owner)
     connect(Picture2, &toolkit::PictureBox::clicked, this, &Form2::Form2_Picture2_Click);
     connect(Image1, &toolkit::Image::clicked, this, &Form2::Form2_Image1_Click);
     connect(Label1, &toolkit::Label::clicked, this, &Form2::Form2_Label1_Click);
+    // A key leaves it as a click does.
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &toolkit::Form::keyPressed, this, &Form2::Form2_Form_KeyPress);
     // Closing the splash by any other means (a key of the window manager) ends the program: with no
     // window left, it could not go on otherwise.
     connect(this, &toolkit::Form::closeRequested, this, [this] { program.end(); });
@@ -97,5 +100,8 @@ void Form2::Form2_Image1_Click() {
     leave();
 }
 void Form2::Form2_Label1_Click() {
+    leave();
+}
+void Form2::Form2_Form_KeyPress() {
     leave();
 }

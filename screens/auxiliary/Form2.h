@@ -30,13 +30,14 @@ class Form2 : public toolkit::Form {
     toolkit::Label* Label1;
     toolkit::Timer* Timer1;
 
-    // The timer and every click on the splash leave it the same way.
+    // The timer, every click on the splash and any key leave it the same way.
     void Form2_Timer1_Timer();
     void Form2_Form_Click();
     void Form2_Picture1_Click();
     void Form2_Picture2_Click();
     void Form2_Image1_Click();
     void Form2_Label1_Click();
+    void Form2_Form_KeyPress();
 
   private:
     void leave();

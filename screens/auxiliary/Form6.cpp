@@ -59,6 +59,7 @@ Form6::Form6(Program& owner)
     centre();
 
     connect(Command1, &QPushButton::clicked, this, &Form6::Form6_Command1_Click);
+    setCancelButton(Command1); // Escape closes it as OK does
     connect(this, &toolkit::Form::closeRequested, this, &Form6::Form6_Command1_Click);
 }
 

@@ -57,6 +57,8 @@ void Form4::designTasks25And26() {
     Label85 = word("Label85", Picture7, "vile.", 2880, 1320);
     Line5 = new toolkit::Line(QStringLiteral("Line5"), Picture7, 3000, 1320, 3060, 1260, 0xC00000);
     Line1 = new toolkit::Line(QStringLiteral("Line1"), Picture7, 3000, 1320, 2940, 1260, 0xC00000);
+    // What the eye sees in the accent mark, a screen reader says.
+    Label85->setAccessibleDescription(QStringLiteral("sa znakom naglaska iznad reči"));
 
     Label15 = course::prompt(QStringLiteral("Label15"), Picture7, QStringLiteral("ZADATAK 26: ") + promptText,
                              840, 2160, 8055, 495);

@@ -1,6 +1,7 @@
 #include "screens/main/Form1.h"
 
 #include "content/Form1Texts.h"
+#include "course/Design.h"
 #include "course/Outline.h"
 #include "course/Words.h"
 #include "screens/Program.h"
@@ -82,7 +83,7 @@ void Form1::connectEvents() {
 
 void Form1::connectPicking(toolkit::TextArea& text, void (Form1::*onClick)(), toolkit::CommandButton& remove,
                            void (Form1::*onRemove)()) {
-    text.setPickable(true);
+    course::makePickable(text);
     connect(&text, &toolkit::TextArea::clicked, this, onClick);
     connect(&text, &toolkit::TextArea::gotFocus, this, &Form1::Form1_ReadingText_GotFocus);
     connect(&remove, &QPushButton::clicked, this, onRemove);

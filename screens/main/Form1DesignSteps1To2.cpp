@@ -15,6 +15,7 @@
 #include "toolkit/Twips.h"
 
 using course::answerBox;
+using course::explanation;
 using course::labelAt;
 using course::prompt;
 using course::readingText;
@@ -34,20 +35,23 @@ void Form1::designIntroduction() {
     Image1 = new toolkit::Image(QStringLiteral("Image1"), Picture1);
     Image1->setPicture(content::bookPicture().scaledTo({96, 96}));
     toolkit::place(Image1, 360, 480, 1440, 1440);
-    Text1 = readingText(QStringLiteral("Text1"), Picture1, content::form1::Text1(), 2040, 480, 7560, 4440);
+    Text1 = readingText(QStringLiteral("Text1"), Picture1, QStringLiteral("Obraćanje učeniku"),
+                        content::form1::Text1(), 2040, 480, 7560, 4440);
 }
 
 void Form1::designTask1() {
-    Text2 = readingText(QStringLiteral("Text2"), Picture2, content::form1::Text2(), 240, 120, 9375, 1095);
+    Text2 = explanation(QStringLiteral("Text2"), Picture2, content::form1::Text2(), 240, 120, 9375, 1095);
     Label3 = prompt(QStringLiteral("Label3"), Picture2,
                     QStringLiteral("ZADATAK 1: Iz datog teksta izdvoj imenice"), 240, 1320, 6480, 255);
-    Text3 = readingText(QStringLiteral("Text3"), Picture2, content::form1::Text3(), 240, 1620, 6480, 2895);
+    Text3 = readingText(QStringLiteral("Text3"), Picture2,
+                        QStringLiteral("Zadatak 1, tekst iz kog biraš imenice"), content::form1::Text3(), 240,
+                        1620, 6480, 2895);
     Label77 = course::linkLabel(QStringLiteral("Label77"), Picture2, content::form1::Label77().caption, 240,
                                 4620, 6480, 255);
     Label4 = labelAt(QStringLiteral("Label4"), Picture2, QStringLiteral("Odabrane reči ( 0 )"), 6960, 1380,
                      2655, 255);
     ListView1 = course::pickedList(QStringLiteral("ListView1"), Picture2, 6960, 1620, 1935, 2895);
-    Command4 = course::removeButton(QStringLiteral("Command4"), Picture2, 6960, 4620, 2655, 375);
+    Command4 = course::removeButton(QStringLiteral("Command4"), ListView1, 6960, 4620, 2655, 375);
 
     connectPicking(*Text3, &Form1::Form1_Text3_Click, *Command4, &Form1::Form1_Command4_Click);
     connectLink(*Label77, content::form1::Label77().address);
@@ -60,15 +64,18 @@ void Form1::designTask2() {
     Label6 = prompt(QStringLiteral("Label6"), Picture3,
                     QStringLiteral("ZADATAK 2: Osnovne gramaticke kategorije kod imenica su:"), 720, 1800,
                     8400, 255);
-    Text4 = answerBox(QStringLiteral("Text4"), Picture3, 720, 2280, 1935);
+    Text4 = answerBox(QStringLiteral("Text4"), Picture3, QStringLiteral("Zadatak 2, prva kategorija"), 720,
+                      2280, 1935);
     Label7 = labelAt(QStringLiteral("Label7"), Picture3, QStringLiteral(","), 2730, 2400, 120, 255);
-    Text5 = answerBox(QStringLiteral("Text5"), Picture3, 2880, 2280, 1935);
+    Text5 = answerBox(QStringLiteral("Text5"), Picture3, QStringLiteral("Zadatak 2, druga kategorija"), 2880,
+                      2280, 1935);
     Label8 = labelAt(QStringLiteral("Label8"), Picture3, QStringLiteral("i"), 4935, 2340, 180, 255);
-    Text6 = answerBox(QStringLiteral("Text6"), Picture3, 5160, 2280, 1935);
+    Text6 = answerBox(QStringLiteral("Text6"), Picture3, QStringLiteral("Zadatak 2, treća kategorija"), 5160,
+                      2280, 1935);
 }
 
 void Form1::designTask3() {
-    Text7 = readingText(QStringLiteral("Text7"), Picture4, content::form1::Text7(), 240, 120, 9375, 1335);
+    Text7 = explanation(QStringLiteral("Text7"), Picture4, content::form1::Text7(), 240, 120, 9375, 1335);
     Label11 = prompt(
         QStringLiteral("Label11"), Picture4,
         QStringLiteral("ZADATAK 3: popuni tabelu tako što ćeš promeniti po padežima imenice koje su ti "
@@ -102,11 +109,18 @@ void Form1::designTask3() {
                 labelAt(name, Picture4, headings[i], 600, nominativeTop + (i - 6) * rowHeight, 480, 255);
         }
     }
+    // A cell is named after its noun and its case: "Krompir, genitiv jednine".
+    const QString cases[6] = {QStringLiteral("genitiv"),      QStringLiteral("dativ"),
+                              QStringLiteral("akuzativ"),     QStringLiteral("vokativ"),
+                              QStringLiteral("instrumental"), QStringLiteral("lokativ")};
     for (int column = 0; column < 4; ++column) {
+        const QString number = column < 2 ? QStringLiteral("jednine") : QStringLiteral("množine");
         for (int row = 0; row < 6; ++row) {
             const int cell = column * 6 + row;
-            tableCells[cell] = answerBox(QStringLiteral("Text%1").arg(8 + cell), Picture4, columnLeft[column],
-                                         nominativeTop + (row + 1) * rowHeight - 60, columnWidth, 360);
+            tableCells[cell] =
+                answerBox(QStringLiteral("Text%1").arg(8 + cell), Picture4,
+                          QStringLiteral("%1, %2 %3").arg(headings[2 + column], cases[row], number),
+                          columnLeft[column], nominativeTop + (row + 1) * rowHeight - 60, columnWidth, 360);
         }
     }
 }
@@ -122,8 +136,15 @@ void Form1::designTasks4And5() {
     Label27->setWordWrap(false);
     const int gapLeft = 240 + toolkit::twips(QFontMetrics(Label27->font()).horizontalAdvance(before));
     const int gapWidth = toolkit::twips(QFontMetrics(Label27->font()).horizontalAdvance(gap));
-    Text52 = answerBox(QStringLiteral("Text52"), Picture6, gapLeft, 720, gapWidth - 60);
-    Text32 = answerBox(QStringLiteral("Text32"), Picture6, 240, 1200, 1935);
+    Text52 = answerBox(QStringLiteral("Text52"), Picture6, QStringLiteral("Zadatak 4, prva praznina"),
+                       gapLeft, 720, gapWidth - 60);
+    Text52->setAccessibleDescription(
+        QStringLiteral("Imenice koje ne označavaju (imenuju) … bića, nego stvari i "
+                       "pojave imaju"));
+    Text32 = answerBox(QStringLiteral("Text32"), Picture6, QStringLiteral("Zadatak 4, druga praznina"), 240,
+                       1200, 1935);
+    Text32->setAccessibleDescription(
+        QStringLiteral("… a ne prirodni rod jer nisu ni muškog ni ženskog pola."));
     Label28 = labelAt(QStringLiteral("Label28"), Picture6,
                       QStringLiteral("a ne prirodni rod jer nisu ni muškog ni ženskog pola."), 2280, 1260,
                       7335, 255);
@@ -137,8 +158,10 @@ void Form1::designTasks4And5() {
         QStringLiteral("Milan, sok, radost, snaga, Branka, majka, ovca, veština, igra, balet, medved."), 240,
         2580, 9375, 255);
     Label31 = labelAt(QStringLiteral("Label31"), Picture6, QStringLiteral("Prirodni:"), 240, 3180, 1095, 255);
-    Text33 = answerBox(QStringLiteral("Text33"), Picture6, 1440, 3120, 8175);
+    Text33 = answerBox(QStringLiteral("Text33"), Picture6,
+                       QStringLiteral("Zadatak 5, imenice koje imaju prirodni rod"), 1440, 3120, 8175);
     Label32 =
         labelAt(QStringLiteral("Label32"), Picture6, QStringLiteral("Gramatički:"), 240, 3780, 1095, 255);
-    Text34 = answerBox(QStringLiteral("Text34"), Picture6, 1440, 3720, 8175);
+    Text34 = answerBox(QStringLiteral("Text34"), Picture6,
+                       QStringLiteral("Zadatak 5, imenice koje imaju gramatički rod"), 1440, 3720, 8175);
 }

@@ -13,6 +13,7 @@
 #include "toolkit/Twips.h"
 
 using course::answerBox;
+using course::explanation;
 using course::labelAt;
 using course::prompt;
 using course::readingText;
@@ -33,20 +34,22 @@ toolkit::PictureBox* wordRow(const QString& name, QWidget* panel, int top) {
 } // namespace
 
 void Form1::designTask6() {
-    Text35 = readingText(QStringLiteral("Text35"), Picture7, content::form1::Text35(), 240, 120, 9375, 1335);
+    Text35 = explanation(QStringLiteral("Text35"), Picture7, content::form1::Text35(), 240, 120, 9375, 1335);
     Label35 =
         prompt(QStringLiteral("Label35"), Picture7,
                QStringLiteral("ZADATAK 6: U tekstu koji sledi izdvoj vlastite imenice koje označavaju imena "
                               "geografskih pojmova."),
                240, 1500, 6480, 465);
-    Text36 = readingText(QStringLiteral("Text36"), Picture7, content::form1::Text36(), 240, 1980, 6480, 2775);
+    Text36 = readingText(QStringLiteral("Text36"), Picture7,
+                         QStringLiteral("Zadatak 6, tekst iz kog biraš imena geografskih pojmova"),
+                         content::form1::Text36(), 240, 1980, 6480, 2775);
     Label78 = course::linkLabel(QStringLiteral("Label78"), Picture7, content::form1::Label78().caption, 240,
                                 4800, 6480, 495);
     Label78->setWordWrap(true);
     Label36 = labelAt(QStringLiteral("Label36"), Picture7, QStringLiteral("Odabrane reči"), listLeft, 1740,
                       buttonWidth, 255);
     ListView2 = course::pickedList(QStringLiteral("ListView2"), Picture7, listLeft, 1980, listWidth, 2775);
-    Command5 = course::removeButton(QStringLiteral("Command5"), Picture7, listLeft, 4860, buttonWidth, 375);
+    Command5 = course::removeButton(QStringLiteral("Command5"), ListView2, listLeft, 4860, buttonWidth, 375);
 
     connectPicking(*Text36, &Form1::Form1_Text36_Click, *Command5, &Form1::Form1_Command5_Click);
     connectLink(*Label78, content::form1::Label78().address);
@@ -58,14 +61,17 @@ void Form1::designTask7() {
     Label37 = prompt(QStringLiteral("Label37"), Picture9,
                      QStringLiteral("ZADATAK 7: Nabroj imena bar četiri planete sunčevog sistema."), 720,
                      1320, 8400, 255);
+    const QString ordinals[4] = {QStringLiteral("prva"), QStringLiteral("druga"), QStringLiteral("treća"),
+                                 QStringLiteral("četvrta")};
     for (int i = 0; i < 4; ++i) {
         planetBoxes[i] =
-            answerBox(QStringLiteral("Text%1").arg(37 + i), Picture9, 720 + i * 2160, 2040, 1935);
+            answerBox(QStringLiteral("Text%1").arg(37 + i), Picture9,
+                      QStringLiteral("Zadatak 7, %1 planeta").arg(ordinals[i]), 720 + i * 2160, 2040, 1935);
     }
 }
 
 void Form1::designTask8() {
-    Text41 = readingText(QStringLiteral("Text41"), Picture10, content::form1::Text41(), 240, 120, 9375, 1095);
+    Text41 = explanation(QStringLiteral("Text41"), Picture10, content::form1::Text41(), 240, 120, 9375, 1095);
     Label41 =
         prompt(QStringLiteral("Label41"), Picture10,
                QStringLiteral("ZADATAK 8: Na osnovu objašnjenja, napiši kako glasi zajednička imenica."), 240,
@@ -80,29 +86,35 @@ void Form1::designTask8() {
                                 QStringLiteral("%1.").arg(i + 1), 240, top, 360, 255);
         descriptions[i] =
             labelAt(QStringLiteral("Label%1").arg(46 + i), Picture10, clues[i], 720, top, 5280, 495);
-        commonNounBoxes[i] = answerBox(QStringLiteral("Text%1").arg(42 + i), Picture10, 6240, top - 60, 2895);
+        commonNounBoxes[i] =
+            answerBox(QStringLiteral("Text%1").arg(42 + i), Picture10,
+                      QStringLiteral("Zadatak 8, %1. %2").arg(i + 1).arg(clues[i]), 6240, top - 60, 2895);
     }
 }
 
 void Form1::designTasks9And10() {
     Label51 = prompt(QStringLiteral("Label51"), Picture11, content::form1::Label51(), 240, 120, 6480, 465);
-    Text46 = readingText(QStringLiteral("Text46"), Picture11, content::form1::Text46(), 240, 600, 6480, 1455);
+    Text46 = readingText(QStringLiteral("Text46"), Picture11,
+                         QStringLiteral("Zadatak 9, stihovi iz kojih biraš zajedničke imenice"),
+                         content::form1::Text46(), 240, 600, 6480, 1455);
     Label79 = course::linkLabel(QStringLiteral("Label79"), Picture11, content::form1::Label79().caption, 240,
                                 2100, 6480, 255);
     Label50 = labelAt(QStringLiteral("Label50"), Picture11, QStringLiteral("Odabrane reči ( 0 )"), listLeft,
                       360, buttonWidth, 255);
     ListView3 = course::pickedList(QStringLiteral("ListView3"), Picture11, listLeft, 600, listWidth, 1575);
-    Command6 = course::removeButton(QStringLiteral("Command6"), Picture11, listLeft, 2220, buttonWidth, 375);
+    Command6 = course::removeButton(QStringLiteral("Command6"), ListView3, listLeft, 2220, buttonWidth, 375);
     Label52 =
         prompt(QStringLiteral("Label52"), Picture11,
                QStringLiteral("ZADATAK 10: pronađi i prepiši na liniju zajedničke imenice koje označavaju "
                               "bića."),
                240, 2760, 9375, 255);
-    Text47 =
-        readingText(QStringLiteral("Text47"), Picture11, content::form1::Text47(), 240, 3060, 9375, 1335);
+    Text47 = readingText(QStringLiteral("Text47"), Picture11, QStringLiteral("Zadatak 10, odlomak"),
+                         content::form1::Text47(), 240, 3060, 9375, 1335);
     Label80 = course::linkLabel(QStringLiteral("Label80"), Picture11, content::form1::Label80().caption, 240,
                                 4440, 9375, 255);
-    Text48 = answerBox(QStringLiteral("Text48"), Picture11, 240, 4860, 9375);
+    Text48 =
+        answerBox(QStringLiteral("Text48"), Picture11,
+                  QStringLiteral("Zadatak 10, zajedničke imenice koje označavaju bića"), 240, 4860, 9375);
 
     connectPicking(*Text46, &Form1::Form1_Text46_Click, *Command6, &Form1::Form1_Command6_Click);
     connectLink(*Label79, content::form1::Label79().address);
@@ -114,16 +126,17 @@ void Form1::designTasks9And10() {
 }
 
 void Form1::designTask11() {
-    Text49 = readingText(QStringLiteral("Text49"), Picture12, content::form1::Text49(), 240, 120, 9375, 1095);
+    Text49 = explanation(QStringLiteral("Text49"), Picture12, content::form1::Text49(), 240, 120, 9375, 1095);
     Label55 = prompt(QStringLiteral("Label55"), Picture12, content::form1::Label55(), 240, 1260, 6480, 465);
-    Text50 =
-        readingText(QStringLiteral("Text50"), Picture12, content::form1::Text50(), 240, 1740, 4335, 3255);
+    Text50 = readingText(QStringLiteral("Text50"), Picture12,
+                         QStringLiteral("Zadatak 11, stihovi iz kojih biraš apstraktne imenice"),
+                         content::form1::Text50(), 240, 1740, 4335, 3255);
     Label81 = course::linkLabel(QStringLiteral("Label81"), Picture12, content::form1::Label81().caption, 240,
                                 5100, 6480, 255);
     Label56 = labelAt(QStringLiteral("Label56"), Picture12, QStringLiteral("Odabrane reči ( 0 )"), listLeft,
                       1500, buttonWidth, 255);
     ListView4 = course::pickedList(QStringLiteral("ListView4"), Picture12, listLeft, 1740, listWidth, 3255);
-    Command7 = course::removeButton(QStringLiteral("Command7"), Picture12, listLeft, 5040, buttonWidth, 375);
+    Command7 = course::removeButton(QStringLiteral("Command7"), ListView4, listLeft, 5040, buttonWidth, 375);
 
     connectPicking(*Text50, &Form1::Form1_Text50_Click, *Command7, &Form1::Form1_Command7_Click);
     connectLink(*Label81, content::form1::Label81().address);
@@ -135,17 +148,19 @@ void Form1::designTask12() {
     Label59 = prompt(QStringLiteral("Label59"), Picture13,
                      QStringLiteral("ZADATAK 12: izdvoj apstraktne imenice koje označavaju neku osobinu."),
                      240, 360, 9375, 255);
-    Text51 = readingText(QStringLiteral("Text51"), Picture13, content::form1::Text51(), 240, 960, 6480, 1095);
+    Text51 =
+        readingText(QStringLiteral("Text51"), Picture13, QStringLiteral("Zadatak 12, reči iz kojih biraš"),
+                    content::form1::Text51(), 240, 960, 6480, 1095);
     Label58 = labelAt(QStringLiteral("Label58"), Picture13, QStringLiteral("Odabrane reči ( 0 )"), listLeft,
                       720, buttonWidth, 255);
     ListView5 = course::pickedList(QStringLiteral("ListView5"), Picture13, listLeft, 960, listWidth, 3255);
-    Command8 = course::removeButton(QStringLiteral("Command8"), Picture13, listLeft, 4320, buttonWidth, 375);
+    Command8 = course::removeButton(QStringLiteral("Command8"), ListView5, listLeft, 4320, buttonWidth, 375);
 
     connectPicking(*Text51, &Form1::Form1_Text51_Click, *Command8, &Form1::Form1_Command8_Click);
 }
 
 void Form1::designTasks13And14() {
-    Text53 = readingText(QStringLiteral("Text53"), Picture14, content::form1::Text53(), 240, 120, 9375, 1095);
+    Text53 = explanation(QStringLiteral("Text53"), Picture14, content::form1::Text53(), 240, 120, 9375, 1095);
     Label62 =
         prompt(QStringLiteral("Label62"), Picture14,
                QStringLiteral("ZADATAK 13: pronađi i podvuci apstraktne imenice koje označavaju neku ideju"),

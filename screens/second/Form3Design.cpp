@@ -23,8 +23,9 @@ namespace {
 
 constexpr quint32 answerGrey = 0xF5F5F5;
 
-toolkit::TextBox* greyBox(const QString& name, QWidget* panel, int left, int top, int width = 1695) {
-    toolkit::TextBox* box = course::answerBox(name, panel, left, top, width, 360);
+toolkit::TextBox* greyBox(const QString& name, QWidget* panel, const QString& asks, int left, int top,
+                          int width = 1695) {
+    toolkit::TextBox* box = course::answerBox(name, panel, asks, left, top, width, 360);
     box->setBackColor(answerGrey);
     return box;
 }
@@ -33,9 +34,9 @@ toolkit::Label* word(const QString& name, QWidget* row, const char* text, int le
     return course::wordLabel(name, row, QString::fromUtf8(text), left, top, 255, 9.75);
 }
 
-// An option label of tasks 19 and 23, in 12 pt.
-toolkit::Label* option(const QString& name, QWidget* panel, const QString& text, int left, int top, int width,
-                       int height) {
+// A label of tasks 19 and 23 in 12 pt that the pointer clicks: an option, or the number before one.
+toolkit::Label* clickable(const QString& name, QWidget* panel, const QString& text, int left, int top,
+                          int width, int height) {
     toolkit::Label* label = labelAt(name, panel, text, left, top, width, height);
     label->setFontSize(12);
     label->setForeColor(course::wordColour);
@@ -49,6 +50,15 @@ toolkit::Shape* ring(const QString& name, QWidget* panel, int left, int top, int
     toolkit::place(shape, left, top, width, height);
     shape->hide();
     return shape;
+}
+
+// An option, chosen while its ring shows.
+toolkit::Label* option(const QString& name, QWidget* panel, const QString& text, toolkit::Shape* chosen,
+                       int left, int top, int width, int height) {
+    toolkit::Label* label = clickable(name, panel, text, left, top, width, height);
+    label->makeOption(chosen);
+    chosen->raise(); // drawn over its option
+    return label;
 }
 
 } // namespace
@@ -83,10 +93,12 @@ void Form3::designTasks15And16() {
             i == 0 ? QStringLiteral("Label7") : QStringLiteral("Label7Row%1").arg(i + 1);
         descriptionNumbers[i] = labelAt(numberName, Picture14, QStringLiteral("%1.").arg(i + 1), 840,
                                         descriptionTops[i] + 60, 360, 255);
-        descriptionTexts[i] = readingText(QStringLiteral("Text%1").arg(i + 1), Picture14, descriptions[i],
+        descriptionTexts[i] = readingText(QStringLiteral("Text%1").arg(i + 1), Picture14,
+                                          QStringLiteral("Zadatak 16, opis %1").arg(i + 1), descriptions[i],
                                           1200, descriptionTops[i], 4080, descriptionHeights[i]);
-        abstractNounBoxes[i] =
-            greyBox(QStringLiteral("Text%1").arg(i + 5), Picture14, 5400, boxTops[i], 2535);
+        abstractNounBoxes[i] = greyBox(QStringLiteral("Text%1").arg(i + 5), Picture14,
+                                       QStringLiteral("Zadatak 16, apstraktna imenica za opis %1").arg(i + 1),
+                                       5400, boxTops[i], 2535);
     }
 
     for (toolkit::Label* each : {Label61, Label63, Label64, Label65, Label66, Label67}) {
@@ -95,11 +107,14 @@ void Form3::designTasks15And16() {
 }
 
 void Form3::designTask17() {
-    Text53 = readingText(QStringLiteral("Text53"), Picture1, content::form3::Text53(), 840, 240, 8535, 1575);
+    Text53 = course::explanation(QStringLiteral("Text53"), Picture1, content::form3::Text53(), 840, 240, 8535,
+                                 1575);
     Label11 = prompt(QStringLiteral("Label11"), Picture1,
                      QStringLiteral("ZADATAK 17: pronađi i izdvoj glagolske imenice u narodnoj pesmi."), 720,
                      2040, 8655, 255);
-    Text51 = readingText(QStringLiteral("Text51"), Picture1, content::form3::Text51(), 480, 2880, 4815, 2055);
+    Text51 = readingText(QStringLiteral("Text51"), Picture1,
+                         QStringLiteral("Zadatak 17, narodna pesma iz koje biraš glagolske imenice"),
+                         content::form3::Text51(), 480, 2880, 4815, 2055);
     Text51->setBackColor(answerGrey);
     Label12 = labelAt(QStringLiteral("Label12"), Picture1, QStringLiteral("Odabrane reči ( 0 )"), 6480, 2280,
                       2655, 255);
@@ -108,9 +123,10 @@ void Form3::designTask17() {
     Command8->setIcon(content::removePicture().icon());
     Command8->setIconSize(QSize(24, 24));
     Command8->setToolTip(QStringLiteral(" Ukloni odabranu stavku sa liste "));
+    course::removesFrom(*Command8, *ListView5);
     toolkit::place(Command8, 8640, 2640, 735, 615);
 
-    Text51->setPickable(true);
+    course::makePickable(*Text51);
     connect(Text51, &toolkit::TextArea::clicked, this, &Form3::Form3_Text51_Click);
     connect(Text51, &toolkit::TextArea::gotFocus, this, &Form3::Form3_Text51_GotFocus);
     connect(Command8, &QPushButton::clicked, this, &Form3::Form3_Command8_Click);
@@ -128,31 +144,38 @@ void Form3::designTask18() {
         const int top = 1080 + (i % 6) * 600;
         verbs[i] = labelAt(QStringLiteral("Label%1").arg(verbNumbers[i]), Picture2,
                            QString::fromUtf8(verbCaptions[i]), left ? 960 : 5520, top + 60, 1935, 255);
-        verbalNounBoxes[i] = greyBox(QStringLiteral("Text%1").arg(9 + i), Picture2, left ? 3000 : 7560, top);
+        verbalNounBoxes[i] =
+            greyBox(QStringLiteral("Text%1").arg(9 + i), Picture2,
+                    QStringLiteral("Zadatak 18, glagolska imenica od glagola %1").arg(verbs[i]->caption()),
+                    left ? 3000 : 7560, top);
     }
 }
 
 void Form3::designTask19() {
-    Text21 = readingText(QStringLiteral("Text21"), Picture3, content::form3::Text21(), 840, 240, 8535, 2535);
+    Text21 = course::explanation(QStringLiteral("Text21"), Picture3, content::form3::Text21(), 840, 240, 8535,
+                                 2535);
     Label29 = prompt(
         QStringLiteral("Label29"), Picture3,
         QStringLiteral("ZADATAK 19: Samo u jednom od dva ponuđena niza rečenica, u svakoj rečenici, imamo "
                        "ZBIRNU imenicu. Zaokruži broj ispred njega."),
         840, 2880, 8535, 495);
-    Label32 = option(QStringLiteral("Label32"), Picture3, QStringLiteral("1."), 840, 3720, 360, 300);
+    // Each series is the option; the number before it is clicked as well, but is no second option.
+    Label32 = clickable(QStringLiteral("Label32"), Picture3, QStringLiteral("1."), 840, 3720, 360, 300);
+    Shape5 = ring(QStringLiteral("Shape5"), Picture3, 720, 3600, 375, 495);
     Label30 = option(
         QStringLiteral("Label30"), Picture3,
         QStringLiteral("Dečaci su stigli u školu. Opalo lišće ležalo je svuda uokolo. Drveće je bilo golo. "
                        "Pod nogama, pucketalo je suvo granje."),
-        1320, 3720, 8055, 615);
-    Shape5 = ring(QStringLiteral("Shape5"), Picture3, 720, 3600, 375, 495);
-    Label35 = option(QStringLiteral("Label35"), Picture3, QStringLiteral("2."), 840, 4560, 360, 300);
+        Shape5, 1320, 3720, 8055, 615);
+    Label30->setAccessibleName(QStringLiteral("1. ") + Label30->caption());
+    Label35 = clickable(QStringLiteral("Label35"), Picture3, QStringLiteral("2."), 840, 4560, 360, 300);
+    Shape4 = ring(QStringLiteral("Shape4"), Picture3, 720, 4440, 375, 495);
     Label31 = option(
         QStringLiteral("Label31"), Picture3,
         QStringLiteral("Deca su stigla u školu. Opalo lišće ležalo je svuda uokolo. Drveće je bilo golo. "
                        "Pod nogama, pucketalo je suvo granje."),
-        1320, 4560, 8055, 615);
-    Shape4 = ring(QStringLiteral("Shape4"), Picture3, 720, 4440, 375, 495);
+        Shape4, 1320, 4560, 8055, 615);
+    Label31->setAccessibleName(QStringLiteral("2. ") + Label31->caption());
 
     // A click on an option's number acts as a click on its sentence series.
     connect(Label30, &toolkit::Label::clicked, this, &Form3::Form3_Label30_Click);
@@ -173,12 +196,15 @@ void Form3::designTask20() {
         nouns[i] = labelAt(QStringLiteral("Label%1").arg(nounNumbers[i]), Picture4,
                            QString::fromUtf8(nounCaptions[i]), left ? 840 : 5280, top + 60, 1815, 255);
         collectiveNounBoxes[i] =
-            greyBox(QStringLiteral("Text%1").arg(29 - i), Picture4, left ? 2760 : 7320, top);
+            greyBox(QStringLiteral("Text%1").arg(29 - i), Picture4,
+                    QStringLiteral("Zadatak 20, zbirna imenica od imenice %1").arg(nouns[i]->caption()),
+                    left ? 2760 : 7320, top);
     }
 }
 
 void Form3::designTask21() {
-    Text30 = readingText(QStringLiteral("Text30"), Picture6, content::form3::Text30(), 720, 240, 8535, 3135);
+    Text30 = course::explanation(QStringLiteral("Text30"), Picture6, content::form3::Text30(), 720, 240, 8535,
+                                 3135);
     Label50 = prompt(
         QStringLiteral("Label50"), Picture6,
         QStringLiteral("ZADATAK 21: Proveri da li nešto znaš o zidanju kuća tako što ćeš tačno dopuniti "
@@ -198,8 +224,13 @@ void Form3::designTask21() {
     const int firstWidth = toolkit::twips(metrics.horizontalAdvance(firstGap));
     const int secondWidth = toolkit::twips(metrics.horizontalAdvance(secondGap));
     constexpr int inset = 45;
-    Text31 = greyBox(QStringLiteral("Text31"), Picture6, firstLeft + inset, 4440, firstWidth - 2 * inset);
-    Text32 = greyBox(QStringLiteral("Text32"), Picture6, secondLeft + inset, 4440, secondWidth - 2 * inset);
+    Text31 = greyBox(QStringLiteral("Text31"), Picture6, QStringLiteral("Zadatak 21, prva praznina"),
+                     firstLeft + inset, 4440, firstWidth - 2 * inset);
+    Text32 = greyBox(QStringLiteral("Text32"), Picture6, QStringLiteral("Zadatak 21, druga praznina"),
+                     secondLeft + inset, 4440, secondWidth - 2 * inset);
+    const QString sentence = start + QStringLiteral(" …, … i vodu.");
+    Text31->setAccessibleDescription(sentence);
+    Text32->setAccessibleDescription(sentence);
 }
 
 void Form3::designTasks22And23() {
@@ -221,19 +252,20 @@ void Form3::designTasks22And23() {
                      8535, 255);
     Label68 = labelAt(QStringLiteral("Label68"), Picture7, QStringLiteral("Nazivi svih metala:"), 960, 4380,
                       2295, 255);
-    Label69 = option(QStringLiteral("Label69"), Picture7, QStringLiteral("1. Jesu gradivne imenice"), 3360,
-                     4320, 4095, 300);
-    Label70 = option(QStringLiteral("Label70"), Picture7, QStringLiteral("2. Nisu gradivne imenice"), 3360,
-                     4800, 4095, 300);
     Shape8 = ring(QStringLiteral("Shape8"), Picture7, 3280, 4320, 345, 300);
     Shape9 = ring(QStringLiteral("Shape9"), Picture7, 3270, 4800, 350, 300);
+    Label69 = option(QStringLiteral("Label69"), Picture7, QStringLiteral("1. Jesu gradivne imenice"), Shape8,
+                     3360, 4320, 4095, 300);
+    Label70 = option(QStringLiteral("Label70"), Picture7, QStringLiteral("2. Nisu gradivne imenice"), Shape9,
+                     3360, 4800, 4095, 300);
 
     connect(Label69, &toolkit::Label::clicked, this, &Form3::Form3_Label69_Click);
     connect(Label70, &toolkit::Label::clicked, this, &Form3::Form3_Label70_Click);
 }
 
 void Form3::designTask24() {
-    Text33 = readingText(QStringLiteral("Text33"), Picture9, content::form3::Text33(), 720, 360, 8535, 2655);
+    Text33 = course::explanation(QStringLiteral("Text33"), Picture9, content::form3::Text33(), 720, 360, 8535,
+                                 2655);
     Label73 = prompt(QStringLiteral("Label73"), Picture9,
                      QStringLiteral("ZADATAK 24: Pronađi i podvuci imenice pluralia tantum."), 720, 3480,
                      8535, 255);
