@@ -8,7 +8,7 @@ packages=(cmake g++ make qt6-base-dev libgl-dev googletest libgtest-dev libbench
           clang-14 libclang-rt-14-dev fonts-liberation xvfb xauth desktop-file-utils appstream time bc)
 packages+=(dpkg-dev lintian man-db)
 # The real-window tests: a window manager, pointer and keys through the X server, the accessibility bus.
-packages+=(openbox xdotool x11-utils dbus-daemon at-spi2-core python3-pyatspi)
+packages+=(openbox xdotool x11-utils x11-xkb-utils dbus-daemon at-spi2-core python3-pyatspi)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command in a desktop of its own: a fresh X server (Xvfb) with the openbox window manager, as
-# the real-window tests need, since window placement and keyboard focus are the window manager's.
+# the real-window tests need, since window placement and keyboard focus are the window manager's. The
+# keyboard has a Serbian pupil's two layouts, Latin and Cyrillic.
 # Usage: with-window-manager.sh COMMAND [ARGUMENTS...]
 set -uo pipefail
 if [ -z "${TESMORA_WINDOW_MANAGER:-}" ]; then
@@ -13,4 +14,5 @@ for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05
 done
+setxkbmap -layout rs,rs -variant latin,
 "$@"

@@ -58,10 +58,10 @@ bool clickCaret(toolkit::TextArea* text, int offset) {
     return text->selStart() == offset;
 }
 
-bool pickWord(toolkit::TextArea* text, const course::WordIndex& index, const QString& word) {
+int pickingOffset(const toolkit::TextArea* text, const course::WordIndex& index, const QString& word) {
     const auto i = index.words.indexOf(word);
     if (i < 0) {
-        return false;
+        return -1;
     }
     int firstLetter = index.starts[i];
     const QString stored = text->text();
@@ -69,157 +69,169 @@ bool pickWord(toolkit::TextArea* text, const course::WordIndex& index, const QSt
            (stored[firstLetter] == u'\r' || stored[firstLetter] == u'\n' || stored[firstLetter] == u'"')) {
         ++firstLetter;
     }
-    return clickCaret(text, firstLetter + 1);
+    return firstLetter + 1;
+}
+
+bool pickWord(toolkit::TextArea* text, const course::WordIndex& index, const QString& word) {
+    const int offset = pickingOffset(text, index, word);
+    return offset >= 0 && clickCaret(text, offset);
 }
 
 namespace {
 
-void mark(std::initializer_list<toolkit::Label*> words) {
-    for (toolkit::Label* word : words) {
-        if (!course::marked(*word)) {
-            pupil::click(word);
-        }
-    }
-}
-
 template <std::size_t N>
-void typeAll(const std::array<toolkit::TextBox*, N>& boxes, const QStringList& answers) {
+void typeAll(Answers& answers, const std::array<toolkit::TextBox*, N>& boxes, const QStringList& texts) {
     for (std::size_t i = 0; i < N; ++i) {
-        type(boxes[i], answers[static_cast<qsizetype>(i)]);
+        answers.typed.append({boxes[i], texts[static_cast<qsizetype>(i)]});
     }
 }
 
-bool answerMainScreen(Form1& f, int tag) {
-    bool picked = true;
+void pickAll(Answers& answers, toolkit::TextArea* text, const course::WordIndex& index,
+             std::initializer_list<const char*> words) {
+    for (const char* word : words) {
+        answers.picks.append({text, pickingOffset(text, index, QString::fromUtf8(word))});
+    }
+}
+
+void markAll(Answers& answers, std::initializer_list<toolkit::Label*> words) {
+    for (toolkit::Label* word : words) {
+        answers.labels.append({word, true});
+    }
+}
+
+Answers mainScreen(Form1& f, int tag) {
+    Answers a;
     switch (tag) {
     case 1:
-        for (const char* noun :
-             {"Car",     "Radovan",  "car",    "careva",  "vladar",   "sudbine", "gospodar",
-              "svemira", "sekiru",   "ramenu", "konja",   "brdo",     "snegom",  "ruci",
-              "buljinu", "očima",    "zemlji", "ljudi",   "muškarci", "bitke",   "trijumfe",
-              "moć",     "vojskama", "miru",   "veličine"}) {
-            picked &= pickWord(f.Text3, f.IndexText3, QString::fromUtf8(noun));
-        }
+        pickAll(a, f.Text3, f.IndexText3,
+                {"Car",     "Radovan",  "car",    "careva",  "vladar",   "sudbine", "gospodar",
+                 "svemira", "sekiru",   "ramenu", "konja",   "brdo",     "snegom",  "ruci",
+                 "buljinu", "očima",    "zemlji", "ljudi",   "muškarci", "bitke",   "trijumfe",
+                 "moć",     "vojskama", "miru",   "veličine"});
         break;
     case 2:
-        type(f.Text4, QStringLiteral("rod"));
-        type(f.Text5, QStringLiteral("broj"));
-        type(f.Text6, QStringLiteral("padež"));
+        a.typed = {{f.Text4, QStringLiteral("rod")},
+                   {f.Text5, QStringLiteral("broj")},
+                   {f.Text6, QStringLiteral("padež")}};
         break;
     case 3:
-        typeAll(f.tableCells, {"krompira", "krompiru",   "krompir",  "krompiru", "krompirom",  "krompiru",
-                               "tela",     "telu",       "telo",     "telo",     "telom",      "telu",
-                               "krompira", "krompirima", "krompire", "krompiri", "krompirima", "krompirima",
-                               "tela",     "telima",     "tela",     "tela",     "telima",     "telima"});
+        typeAll(a, f.tableCells,
+                {"krompira", "krompiru",   "krompir",  "krompiru", "krompirom",  "krompiru",
+                 "tela",     "telu",       "telo",     "telo",     "telom",      "telu",
+                 "krompira", "krompirima", "krompire", "krompiri", "krompirima", "krompirima",
+                 "tela",     "telima",     "tela",     "tela",     "telima",     "telima"});
         break;
     case 4:
-        type(f.Text52, QStringLiteral("živa"));
-        type(f.Text32, QStringLiteral("gramatički"));
-        type(f.Text33, QStringLiteral("Milan, Branka, majka, ovca, medved"));
-        type(f.Text34, QStringLiteral("sok, radost, snaga, veština, igra, balet"));
+        a.typed = {{f.Text52, QStringLiteral("živa")},
+                   {f.Text32, QStringLiteral("gramatički")},
+                   {f.Text33, QStringLiteral("Milan, Branka, majka, ovca, medved")},
+                   {f.Text34, QStringLiteral("sok, radost, snaga, veština, igra, balet")}};
         break;
     case 5:
-        for (const char* name : {"Radkersburgu", "Austrije", "Alpskog", "Muru"}) {
-            picked &= pickWord(f.Text36, f.IndexText36, QString::fromUtf8(name));
-        }
+        pickAll(a, f.Text36, f.IndexText36, {"Radkersburgu", "Austrije", "Alpskog", "Muru"});
         break;
     case 6:
-        typeAll(f.planetBoxes, {"Merkur", "Venera", "Zemlja", "Mars"});
+        typeAll(a, f.planetBoxes, {"Merkur", "Venera", "Zemlja", "Mars"});
         break;
     case 7:
-        typeAll(f.commonNounBoxes, {"lopte", "majke", "avion", "pismo"});
+        typeAll(a, f.commonNounBoxes, {"lopte", "majke", "avion", "pismo"});
         break;
     case 8:
-        for (const char* noun : {"gore", "svoda", "dnu", "pene", "Površina", "stene", "Svod", "voda"}) {
-            picked &= pickWord(f.Text46, f.IndexText46, QString::fromUtf8(noun));
-        }
-        type(f.Text48, QStringLiteral("pesnik, podlac, pijanica, kockar, čovek, špijun"));
+        pickAll(a, f.Text46, f.IndexText46,
+                {"gore", "svoda", "dnu", "pene", "Površina", "stene", "Svod", "voda"});
+        a.typed = {{f.Text48, QStringLiteral("pesnik, podlac, pijanica, kockar, čovek, špijun")}};
         break;
     case 9:
-        for (const char* noun : {"Diko", "snago", "blago", "dušo", "drago"}) {
-            picked &= pickWord(f.Text50, f.IndexText50, QString::fromUtf8(noun));
-        }
+        pickAll(a, f.Text50, f.IndexText50, {"Diko", "snago", "blago", "dušo", "drago"});
         break;
     case 10:
-        for (const char* noun : {"Lepota", "strah", "misao", "ljubav", "pravednost", "bol"}) {
-            picked &= pickWord(f.Text51, f.IndexText51, QString::fromUtf8(noun));
-        }
+        pickAll(a, f.Text51, f.IndexText51, {"Lepota", "strah", "misao", "ljubav", "pravednost", "bol"});
         break;
     case 11:
-        mark({f.Label64, f.Label65, f.Label72, f.Label68, f.Label75});
+        markAll(a, {f.Label64, f.Label65, f.Label72, f.Label68, f.Label75});
         break;
     default:
         break;
     }
-    return picked;
+    return a;
 }
 
-bool answerSecondScreen(Form3& f, int tag) {
-    bool picked = true;
+Answers secondScreen(Form3& f, int tag) {
+    Answers a;
     switch (tag) {
     case 12:
-        mark({f.Label61, f.Label65});
-        typeAll(f.abstractNounBoxes, {"jednakost", "strah", "ljubav", "pamet"});
+        markAll(a, {f.Label61, f.Label65});
+        typeAll(a, f.abstractNounBoxes, {"jednakost", "strah", "ljubav", "pamet"});
         break;
     case 13:
-        picked &= pickWord(f.Text51, f.PoemIndex, QStringLiteral("Oranje"));
-        picked &= pickWord(f.Text51, f.PoemIndex, QStringLiteral("četovanja"));
+        pickAll(a, f.Text51, f.PoemIndex, {"Oranje", "četovanja"});
         break;
     case 14:
-        typeAll(f.verbalNounBoxes,
+        typeAll(a, f.verbalNounBoxes,
                 {"pisanje", "plakanje", "pevanje", "ljubljenje", "plivanje", "zviždanje", "crtanje",
                  "bolovanje", "trčanje", "igranje", "sklanjanje", "zastakljivanje"});
         break;
     case 15:
         // The second series ringed, the first not.
-        if (f.Shape4->isHidden()) {
-            pupil::click(f.Label35);
-        }
-        if (!f.Shape5->isHidden()) {
-            pupil::click(f.Label32);
-        }
+        a.labels = {{f.Label30, false}, {f.Label31, true}};
         break;
     case 16:
-        typeAll(f.collectiveNounBoxes,
+        typeAll(a, f.collectiveNounBoxes,
                 {"trnje", "siročad", "plemstvo", "cveće", "pilad", "prstenje", "kestenje", "gospoda"});
         break;
     case 17:
-        type(f.Text31, QStringLiteral("šljunak"));
-        type(f.Text32, QStringLiteral("cement"));
+        a.typed = {{f.Text31, QStringLiteral("šljunak")}, {f.Text32, QStringLiteral("cement")}};
         break;
     case 18:
         // Only "tanjir" and "nož" ticked, and the first statement ringed.
         for (std::size_t i = 0; i < f.kitchenNouns.size(); ++i) {
-            const int wanted = i == 4 || i == 8 ? 1 : 0;
-            if (f.kitchenNouns[i]->value() != wanted) {
-                pupil::tick(f.kitchenNouns[i]);
-            }
+            a.ticks.append({f.kitchenNouns[i], i == 4 || i == 8});
         }
-        if (f.Shape8->isHidden()) {
-            pupil::click(f.Label69);
-        }
+        a.labels = {{f.Label69, true}};
         break;
     case 19:
-        mark({f.Label78, f.Label80, f.Label82});
+        markAll(a, {f.Label78, f.Label80, f.Label82});
         break;
     default:
         break;
     }
-    return picked;
+    return a;
 }
 
 } // namespace
 
-bool giveRightAnswers(Program& program, int tag) {
+Answers rightAnswers(Program& program, int tag) {
     if (tag <= 11) {
-        return answerMainScreen(program.form1(), tag);
+        return mainScreen(program.form1(), tag);
     }
     if (tag <= 19) {
-        return answerSecondScreen(program.form3(), tag);
+        return secondScreen(program.form3(), tag);
     }
-    Form4& closing = program.form4();
-    mark({closing.Label85, closing.Label81});
-    return true;
+    Answers a;
+    markAll(a, {program.form4().Label85, program.form4().Label81});
+    return a;
+}
+
+bool giveRightAnswers(Program& program, int tag) {
+    const Answers answers = rightAnswers(program, tag);
+    for (const auto& [box, text] : answers.typed) {
+        type(box, text);
+    }
+    bool picked = true;
+    for (const auto& [text, offset] : answers.picks) {
+        picked &= offset >= 0 && clickCaret(text, offset);
+    }
+    for (const auto& [label, checked] : answers.labels) {
+        if (label->checked() != checked) {
+            click(label);
+        }
+    }
+    for (const auto& [box, ticked] : answers.ticks) {
+        if ((box->value() == 1) != ticked) {
+            tick(box);
+        }
+    }
+    return picked;
 }
 
 } // namespace pupil

@@ -5,13 +5,18 @@
 
 #include "course/WordIndex.h"
 
+#include <QList>
 #include <QPoint>
+#include <QString>
+
+#include <utility>
 
 class Program;
 class QWidget;
 
 namespace toolkit {
 class CheckBox;
+class Label;
 class TextArea;
 class TextBox;
 } // namespace toolkit
@@ -32,8 +37,21 @@ bool clickCaret(toolkit::TextArea* text, int offset);
 // such word or the click missed.
 bool pickWord(toolkit::TextArea* text, const course::WordIndex& index, const QString& word);
 
-// Gives the right answers of the tasks judged at `tag`, on the screen that judges them, without
-// pressing "Napred"; false when a word could not be picked.
+// The right answers of the tasks judged at `tag`, on the screen that judges them: what each box holds,
+// where a click picks each word (the caret just after its first letter), which word and option labels
+// end checked and which not, which check boxes end ticked and which not.
+struct Answers {
+    QList<std::pair<toolkit::TextBox*, QString>> typed;
+    QList<std::pair<toolkit::TextArea*, int>> picks;
+    QList<std::pair<toolkit::Label*, bool>> labels;
+    QList<std::pair<toolkit::CheckBox*, bool>> ticks;
+};
+Answers rightAnswers(Program& program, int tag);
+// The caret offset at which a click picks a word of a reading text: just after its first letter.
+int pickingOffset(const toolkit::TextArea* text, const course::WordIndex& index, const QString& word);
+
+// Gives the right answers of the tasks judged at `tag` with the mouse and by typing, without pressing
+// "Napred"; false when a word could not be picked.
 bool giveRightAnswers(Program& program, int tag);
 
 } // namespace pupil

@@ -62,7 +62,28 @@ void drag(QWidget* control, QPoint from, QPoint to) {
 }
 
 void key(const QString& name) {
-    xdotool({QStringLiteral("key"), name}, 1 + int(name.count(u'+')));
+    keys({name});
+}
+
+void key(const QString& name, const std::function<bool()>& done) {
+    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), name}), 0);
+    EXPECT_TRUE(QTest::qWaitFor(done, 5000)) << "nothing came of " << name.toStdString();
+}
+
+void keys(const QStringList& names) {
+    int releases = 0;
+    for (const QString& name : names) {
+        releases += 1 + int(name.count(u'+'));
+    }
+    xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("5")} + names,
+            releases);
+}
+
+void type(const QString& text, const std::function<bool()>& typed) {
+    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"),
+                                                            QStringLiteral("5"), text}),
+              0);
+    EXPECT_TRUE(QTest::qWaitFor(typed, 5000)) << "not typed: " << text.toStdString();
 }
 
 } // namespace real

@@ -5,6 +5,9 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QWidget;
 
@@ -18,5 +21,12 @@ void drag(QWidget* control, QPoint from, QPoint to);
 // A key (an X key name such as "Tab", "shift+Tab", "Return", "space", "Down", "z") to the window
 // that has the focus, waited for until the program has seen its release.
 void key(const QString& name);
+// A key that takes its window away (the splash): waited for until `done` holds.
+void key(const QString& name, const std::function<bool()>& done);
+// Keys one after another, waited for likewise.
+void keys(const QStringList& names);
+// Types a text, in whichever of the desktop's keyboard layouts has its letters, and waits until `typed`
+// holds.
+void type(const QString& text, const std::function<bool()>& typed);
 
 } // namespace real

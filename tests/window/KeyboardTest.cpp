@@ -1,0 +1,219 @@
+// The whole course by keyboard alone, in real windows under a window manager: from the splash to the
+// results screen with nothing but keys that the X server sends to whatever has the focus. The test reads
+// where the focus is and what the controls hold, but never sets the focus or calls a handler itself.
+#include "screens/Program.h"
+#include "screens/auxiliary/Form2.h"
+#include "screens/auxiliary/Form5.h"
+#include "screens/closing/Form4.h"
+#include "screens/main/Form1.h"
+#include "screens/second/Form3.h"
+#include "tests/support/Pupil.h"
+#include "tests/window/RealInput.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/CommandButton.h"
+#include "toolkit/Host.h"
+#include "toolkit/Label.h"
+#include "toolkit/ListView.h"
+#include "toolkit/TextArea.h"
+#include "toolkit/TextBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Keyboard : public testing::Test {
+  protected:
+    toolkit::DesktopHost host;
+    Program program{host};
+
+    static QWidget* focus() { return QApplication::focusWidget(); }
+    static QString focusName() { return focus() ? focus()->objectName() : QStringLiteral("(nothing)"); }
+
+    // Tab until the focus is on the control: never more than a round of the screen.
+    static void tabTo(QWidget* control) {
+        for (int i = 0; i < 60 && focus() != control; ++i) {
+            real::key(QStringLiteral("Tab"));
+        }
+        ASSERT_EQ(focus(), control) << "Tab never reached " << control->objectName().toStdString();
+    }
+    // The names of the controls Tab goes through, from the one that has the focus round to it again.
+    static QStringList tabRound() {
+        QStringList names = {focusName()};
+        const QWidget* start = focus();
+        for (int i = 0; i < 60; ++i) {
+            real::key(QStringLiteral("Tab"));
+            if (focus() == start) {
+                break;
+            }
+            names.append(focusName());
+        }
+        return names;
+    }
+    // The caret to a place of a reading text with Ctrl+Home, Down and Right, then Space.
+    static void pickAt(toolkit::TextArea* text, int storedOffset) {
+        tabTo(text);
+        const QString shown = text->toPlainText();
+        const int position = text->shownPosition(storedOffset);
+        const int lineStart =
+            position == 0 ? 0 : static_cast<int>(shown.lastIndexOf(u'\n', position - 1)) + 1;
+        QStringList keys = {QStringLiteral("ctrl+Home")};
+        for (qsizetype line = shown.first(position).count(u'\n'); line > 0; --line) {
+            keys << QStringLiteral("Down");
+        }
+        for (int column = lineStart; column < position; ++column) {
+            keys << QStringLiteral("Right");
+        }
+        real::keys(keys);
+        ASSERT_EQ(text->selStart(), storedOffset) << text->objectName().toStdString();
+        real::key(QStringLiteral("space"));
+    }
+    void answer(pupil::Answers answers) {
+        for (const auto& [box, text] : answers.typed) {
+            tabTo(box);
+            real::type(text, [box = box, text = text] { return box->text() == text; });
+        }
+        for (const auto& [text, offset] : answers.picks) {
+            pickAt(text, offset);
+        }
+        for (const auto& [label, checked] : answers.labels) {
+            if (label->checked() != checked) {
+                tabTo(label);
+                real::key(QStringLiteral("space"));
+                EXPECT_EQ(label->checked(), checked) << label->objectName().toStdString();
+            }
+        }
+        for (const auto& [box, ticked] : answers.ticks) {
+            if ((box->value() == 1) != ticked) {
+                tabTo(box);
+                real::key(QStringLiteral("space"));
+            }
+        }
+    }
+    static void press(course::LessonScreen& screen) {
+        tabTo(screen.Command1);
+        real::key(QStringLiteral("space"));
+    }
+    static QMessageBox* refusal() { return qobject_cast<QMessageBox*>(QApplication::activeWindow()); }
+    static bool refused() { return refusal() != nullptr; }
+    // Space on "Napred" with the task unsolved brings up the refusal.
+    static void pressUnsolved(course::LessonScreen& screen) {
+        tabTo(screen.Command1);
+        real::key(QStringLiteral("space"), refused);
+    }
+    // Enter closes the refusal.
+    static void closeRefusal() {
+        EXPECT_EQ(refusal()->text(), QStringLiteral("Zadatak nije rešen !"));
+        real::key(QStringLiteral("Return"));
+        ASSERT_TRUE(QTest::qWaitFor([] { return refusal() == nullptr; }, 5000));
+    }
+};
+
+TEST_F(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
+    program.start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&program.form2()));
+    real::key(QStringLiteral("space"), [this] {
+        return program.isLoaded(Program::Screen::Form1) && program.form1().isActiveWindow();
+    });
+    Form1& main = program.form1();
+    EXPECT_EQ(focus(), main.Text1) << "the introduction is read first";
+
+    // About, and Escape closes it.
+    tabTo(main.Command3);
+    real::key(QStringLiteral("space"), [this] {
+        return program.loaded(Program::Screen::Form6) &&
+               program.loaded(Program::Screen::Form6)->isActiveWindow();
+    });
+    real::key(QStringLiteral("Escape"), [&] { return main.isActiveWindow(); });
+    EXPECT_FALSE(program.isLoaded(Program::Screen::Form6));
+
+    const QStringList buttons = {QStringLiteral("Command1"), QStringLiteral("Command2"),
+                                 QStringLiteral("Command3")};
+    for (int tag = 0; tag <= 20; ++tag) {
+        SCOPED_TRACE("tag " + std::to_string(tag));
+        course::LessonScreen& screen = tag <= 11   ? static_cast<course::LessonScreen&>(main)
+                                       : tag <= 19 ? static_cast<course::LessonScreen&>(program.form3())
+                                                   : static_cast<course::LessonScreen&>(program.form4());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+        ASSERT_TRUE(tag == 0 || (focus() && screen.isAncestorOf(focus()) && !buttons.contains(focusName())))
+            << "after Napred the focus is on " << focusName().toStdString();
+        pupil::Answers answers = pupil::rightAnswers(program, tag);
+        switch (tag) {
+        case 1:
+            // Reading order round the panel; a refusal closed by Enter; a word picked and taken out with
+            // Delete.
+            EXPECT_EQ(tabRound(), (QStringList{"Text2", "Text3", "ListView1", "Label77", "Command4",
+                                               "Command1", "Command2", "Command3"}));
+            pressUnsolved(screen);
+            closeRefusal();
+            pickAt(main.Text3, 13); // "je"
+            ASSERT_EQ(main.ListView1->texts(), QStringList{QStringLiteral("je")});
+            tabTo(main.ListView1);
+            real::keys({QStringLiteral("Home"), QStringLiteral("Delete")});
+            EXPECT_EQ(main.ListView1->count(), 0);
+            EXPECT_EQ(main.Label4->caption(), QStringLiteral("Odabrane reèi ( 0 )"));
+            break;
+        case 2:
+            EXPECT_EQ(tabRound(),
+                      (QStringList{"Text4", "Text5", "Text6", "Command1", "Command2", "Command3"}));
+            // Typed in the Cyrillic layout.
+            answers.typed = {{main.Text4, QStringLiteral("РОД")},
+                             {main.Text5, QStringLiteral("БРОЈ")},
+                             {main.Text6, QStringLiteral("ПАДЕЖ")}};
+            break;
+        case 11:
+            EXPECT_EQ(tabRound(),
+                      (QStringList{"Text53", "Label61", "Label63", "Label64", "Label65", "Label66", "Label67",
+                                   "Label73", "Label72", "Label71", "Label70", "Label69", "Label68",
+                                   "Label75", "Label76", "Command1", "Command2", "Command3"}));
+            // Within a row the arrows go from word to word.
+            tabTo(main.Label61);
+            real::keys({QStringLiteral("Right"), QStringLiteral("Right")});
+            EXPECT_EQ(focus(), main.Label64);
+            real::key(QStringLiteral("Left"));
+            EXPECT_EQ(focus(), main.Label63);
+            break;
+        case 12:
+            pressUnsolved(screen);
+            closeRefusal();
+            break;
+        case 17:
+            answers.typed = {{program.form3().Text31, QStringLiteral("шљунак")},
+                             {program.form3().Text32, QStringLiteral("cement")}};
+            break;
+        case 18:
+            EXPECT_EQ(tabRound(), (QStringList{"Check1", "Check2", "Check3", "Check4", "Check5", "Check6",
+                                               "Check7", "Check8", "Check9", "Label69", "Label70", "Command1",
+                                               "Command2", "Command3"}));
+            break;
+        case 20:
+            // Enter beside the buttons presses Napred: a refusal, closed by Enter.
+            EXPECT_EQ(focus(), program.form4().Label76);
+            real::key(QStringLiteral("Return"), refused);
+            closeRefusal();
+            break;
+        default:
+            break;
+        }
+        answer(answers);
+        if (tag == 20) {
+            tabTo(program.form4().Label85);
+            real::key(QStringLiteral("Return"), [this] {
+                return program.isLoaded(Program::Screen::Form5) && program.form5().isActiveWindow();
+            });
+        } else {
+            press(screen);
+            ASSERT_EQ(refusal(), nullptr) << "the right answers were refused";
+        }
+    }
+
+    Form5& results = program.form5();
+    EXPECT_FALSE(results.Label25->caption().isEmpty());
+    tabTo(results.Command2);
+    real::key(QStringLiteral("Return"), [this] { return program.ended(); });
+}
+
+} // namespace
