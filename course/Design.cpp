@@ -38,9 +38,14 @@ toolkit::TextArea* explanation(const QString& name, QWidget* panel, const QStrin
     return readingText(name, panel, QStringLiteral("Objašnjenje"), text, left, top, width, height);
 }
 
-void makePickable(toolkit::TextArea& text) {
+void makePickable(toolkit::TextArea& text, toolkit::Label& count) {
     text.setPickable(true);
-    text.setAccessibleDescription(QStringLiteral("Strelicama dovedi kursor do reči, a razmakom je izaberi."));
+    const auto describe = [&text, &count] {
+        text.setAccessibleDescription(
+            QStringLiteral("Strelicama dovedi kursor do reči, a razmakom je izaberi. ") + count.caption());
+    };
+    describe();
+    QObject::connect(&count, &toolkit::Label::captionChanged, &text, describe);
 }
 
 toolkit::TextBox* answerBox(const QString& name, QWidget* panel, const QString& asks, int left, int top,

@@ -30,8 +30,9 @@ toolkit::TextArea* readingText(const QString& name, QWidget* panel, const QStrin
 // An explanation of the grammar before a task.
 toolkit::TextArea* explanation(const QString& name, QWidget* panel, const QString& text, int left, int top,
                                int width, int height);
-// A text the pupil picks words from: a click, or Space at the caret, picks the word there.
-void makePickable(toolkit::TextArea& text);
+// A text the pupil picks words from: a click, or Space at the caret, picks the word there. A screen reader
+// hears how to pick, and the count of its list as it changes.
+void makePickable(toolkit::TextArea& text, toolkit::Label& count);
 // An empty one-line box the pupil types an answer into; `asks` names what it asks for (the task and the
 // gap, a table cell by its column and case).
 toolkit::TextBox* answerBox(const QString& name, QWidget* panel, const QString& asks, int left, int top,

@@ -14,36 +14,13 @@ namespace toolkit {
 
 namespace {
 
-// A word, an option or a link.
+// A caption, or a word, an option or a link: what it is may be told after it is made.
 class LabelControl : public QAccessibleWidget {
   public:
-    explicit LabelControl(Label* label) : QAccessibleWidget(label, roleOf(label->role())) {}
+    explicit LabelControl(Label* label) : QAccessibleWidget(label) {}
 
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (label()->role() != Label::Role::Link) {
-            state.checkable = true;
-            state.checked = label()->checked();
-        }
-        return state;
-    }
-    QString text(QAccessible::Text t) const override {
-        const QString text = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && text.isEmpty() ? label()->caption() : text;
-    }
-    QStringList actionNames() const override { return {ownAction()}; }
-    void doAction(const QString& name) override {
-        if (name == ownAction()) {
-            label()->click();
-        }
-    }
-    QStringList keyBindingsForAction(const QString& name) const override {
-        return name == ownAction() ? QStringList{QStringLiteral("Space")} : QStringList();
-    }
-
-  private:
-    static QAccessible::Role roleOf(Label::Role role) {
-        switch (role) {
+    QAccessible::Role role() const override {
+        switch (label()->role()) {
         case Label::Role::Word:
             return QAccessible::CheckBox;
         case Label::Role::Option:
@@ -55,6 +32,32 @@ class LabelControl : public QAccessibleWidget {
         }
         return QAccessible::StaticText;
     }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (label()->role() == Label::Role::Word || label()->role() == Label::Role::Option) {
+            state.checkable = true;
+            state.checked = label()->checked();
+        }
+        return state;
+    }
+    QString text(QAccessible::Text t) const override {
+        const QString text = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && text.isEmpty() ? label()->caption() : text;
+    }
+    QStringList actionNames() const override {
+        return acts() ? QStringList{ownAction()} : QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (acts() && name == ownAction()) {
+            label()->click();
+        }
+    }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        return acts() && name == ownAction() ? QStringList{QStringLiteral("Space")} : QStringList();
+    }
+
+  private:
+    bool acts() const { return label()->role() != Label::Role::Caption; }
     QString ownAction() const {
         return label()->role() == Label::Role::Word ? toggleAction() : pressAction();
     }
@@ -132,10 +135,10 @@ class ReadingText : public QAccessibleWidget, public QAccessibleTextInterface {
     QString shown() const { return area()->toPlainText(); }
 };
 
-// A panel: its controls, but not the shapes and lines drawn on it.
-class Panel : public QAccessibleWidget {
+// A window or a panel: its controls, but not the shapes and lines drawn on it.
+class Container : public QAccessibleWidget {
   public:
-    explicit Panel(QWidget* box) : QAccessibleWidget(box, QAccessible::Pane) {}
+    Container(QWidget* box, QAccessible::Role role) : QAccessibleWidget(box, role) {}
 
     int childCount() const override { return static_cast<int>(controls().size()); }
     QAccessibleInterface* child(int index) const override {
@@ -160,14 +163,16 @@ class Panel : public QAccessibleWidget {
 
 QAccessibleInterface* controlOf(const QString& className, QObject* object) {
     if (className == QLatin1String("toolkit::Label")) {
-        auto* label = static_cast<Label*>(object);
-        return label->role() == Label::Role::Caption ? nullptr : new LabelControl(label);
+        return new LabelControl(static_cast<Label*>(object));
     }
     if (className == QLatin1String("toolkit::TextArea")) {
         return new ReadingText(static_cast<TextArea*>(object));
     }
     if (className == QLatin1String("toolkit::PictureBox")) {
-        return new Panel(static_cast<QWidget*>(object));
+        return new Container(static_cast<QWidget*>(object), QAccessible::Pane);
+    }
+    if (className == QLatin1String("toolkit::Form")) {
+        return new Container(static_cast<QWidget*>(object), QAccessible::Window);
     }
     return nullptr;
 }

@@ -4,8 +4,8 @@ namespace toolkit {
 
 // Tells Qt's accessibility how the controls of this layer speak: a word, an option or a link label with
 // its role, state and action; a reading text with its caret and, when the pupil picks words from it, the
-// action of a click at the caret; a container without its drawn decorations (the rings, lines and shapes
-// are parts of the picture, not controls). Done once, by the first control that needs it.
+// action of a click at the caret; a window or panel without its drawn decorations (the rings, lines and
+// shapes are parts of the picture, not controls). Done once, by the first control that needs it.
 void installAccessibility();
 
 } // namespace toolkit

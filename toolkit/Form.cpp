@@ -1,5 +1,6 @@
 #include "toolkit/Form.h"
 
+#include "toolkit/Accessibility.h"
 #include "toolkit/Twips.h"
 
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 namespace toolkit {
 
 Form::Form(const QString& name) {
+    installAccessibility();
     setObjectName(name);
     setAttribute(Qt::WA_QuitOnClose, false);
     setMouseTracking(true);

@@ -14,10 +14,16 @@
 namespace toolkit {
 
 Label::Label(const QString& name, QWidget* container, const QString& caption) : QLabel(caption, container) {
+    installAccessibility();
     setObjectName(name);
     setMouseTracking(true);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Label::setCaption(const QString& caption) {
+    setText(caption);
+    Q_EMIT captionChanged();
 }
 
 void Label::setForeColor(quint32 bgrColour) {
@@ -50,7 +56,6 @@ void Label::setPointer() {
 }
 
 void Label::setRole(Role role) {
-    installAccessibility();
     m_role = role;
     setPointer();
     setFocusPolicy(Qt::TabFocus);

@@ -21,7 +21,7 @@ class Label : public QLabel {
 
     Label(const QString& name, QWidget* container, const QString& caption = {});
 
-    void setCaption(const QString& caption) { setText(caption); }
+    void setCaption(const QString& caption);
     QString caption() const { return text(); }
 
     void setForeColor(quint32 bgrColour);
@@ -49,6 +49,7 @@ class Label : public QLabel {
   Q_SIGNALS:
     void clicked();
     void mouseMoved();
+    void captionChanged();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

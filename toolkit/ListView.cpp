@@ -2,6 +2,7 @@
 
 #include "toolkit/Twips.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -27,6 +28,14 @@ void ListView::setColumnWidth(int twipsValue) {
 
 void ListView::add(const QString& text) {
     addItem(text);
+    tellEntries(QAccessible::ObjectCreated, count() - 1);
+}
+
+void ListView::tellEntries(QAccessible::Event change, int row) {
+    // A screen reader hears an entry come or go.
+    QAccessibleEvent event(this, change);
+    event.setChild(row);
+    QAccessible::updateAccessibility(&event);
 }
 
 QString ListView::text(int position) const {
@@ -48,6 +57,7 @@ bool ListView::remove(int position) {
         return false;
     }
     delete takeItem(position - 1);
+    tellEntries(QAccessible::ObjectDestroyed, position - 1);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QListWidget>
 #include <QPointer>
 
@@ -37,6 +38,8 @@ class ListView : public QListWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void tellEntries(QAccessible::Event change, int row);
+
     QLabel* m_heading;
     QPointer<QAbstractButton> m_removeButton;
     int m_columnWidth = 0;

@@ -81,9 +81,9 @@ void Form1::connectEvents() {
     connect(TreeView1, &toolkit::TreeView::nodeClicked, this, &Form1::Form1_TreeView1_NodeClick);
 }
 
-void Form1::connectPicking(toolkit::TextArea& text, void (Form1::*onClick)(), toolkit::CommandButton& remove,
-                           void (Form1::*onRemove)()) {
-    course::makePickable(text);
+void Form1::connectPicking(toolkit::TextArea& text, void (Form1::*onClick)(), toolkit::Label& count,
+                           toolkit::CommandButton& remove, void (Form1::*onRemove)()) {
+    course::makePickable(text, count);
     connect(&text, &toolkit::TextArea::clicked, this, onClick);
     connect(&text, &toolkit::TextArea::gotFocus, this, &Form1::Form1_ReadingText_GotFocus);
     connect(&remove, &QPushButton::clicked, this, onRemove);

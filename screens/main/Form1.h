@@ -189,8 +189,8 @@ class Form1 : public course::LessonScreen {
     void connectEvents();
     // A click on a reading text picks into its list, the text never keeps the focus, and the remove
     // button takes the selected entry out.
-    void connectPicking(toolkit::TextArea& text, void (Form1::*onClick)(), toolkit::CommandButton& remove,
-                        void (Form1::*onRemove)());
+    void connectPicking(toolkit::TextArea& text, void (Form1::*onClick)(), toolkit::Label& count,
+                        toolkit::CommandButton& remove, void (Form1::*onRemove)());
     // A link caption opens its article when clicked and underlines under the pointer.
     void connectLink(toolkit::Label& label, const QString& address);
 

@@ -53,7 +53,7 @@ void Form1::designTask1() {
     ListView1 = course::pickedList(QStringLiteral("ListView1"), Picture2, 6960, 1620, 1935, 2895);
     Command4 = course::removeButton(QStringLiteral("Command4"), ListView1, 6960, 4620, 2655, 375);
 
-    connectPicking(*Text3, &Form1::Form1_Text3_Click, *Command4, &Form1::Form1_Command4_Click);
+    connectPicking(*Text3, &Form1::Form1_Text3_Click, *Label4, *Command4, &Form1::Form1_Command4_Click);
     connectLink(*Label77, content::form1::Label77().address);
     course::resetLinksOnMove(*Picture2, {Label77});
     course::resetLinksOnMove(*Text3, {Label77});

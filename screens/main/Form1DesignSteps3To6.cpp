@@ -51,7 +51,7 @@ void Form1::designTask6() {
     ListView2 = course::pickedList(QStringLiteral("ListView2"), Picture7, listLeft, 1980, listWidth, 2775);
     Command5 = course::removeButton(QStringLiteral("Command5"), ListView2, listLeft, 4860, buttonWidth, 375);
 
-    connectPicking(*Text36, &Form1::Form1_Text36_Click, *Command5, &Form1::Form1_Command5_Click);
+    connectPicking(*Text36, &Form1::Form1_Text36_Click, *Label36, *Command5, &Form1::Form1_Command5_Click);
     connectLink(*Label78, content::form1::Label78().address);
     course::resetLinksOnMove(*Picture7, {Label78});
     course::resetLinksOnMove(*Text36, {Label78});
@@ -116,7 +116,7 @@ void Form1::designTasks9And10() {
         answerBox(QStringLiteral("Text48"), Picture11,
                   QStringLiteral("Zadatak 10, zajedničke imenice koje označavaju bića"), 240, 4860, 9375);
 
-    connectPicking(*Text46, &Form1::Form1_Text46_Click, *Command6, &Form1::Form1_Command6_Click);
+    connectPicking(*Text46, &Form1::Form1_Text46_Click, *Label50, *Command6, &Form1::Form1_Command6_Click);
     connectLink(*Label79, content::form1::Label79().address);
     connectLink(*Label80, content::form1::Label80().address);
     course::resetLinksOnMove(*Picture11, {Label79, Label80});
@@ -138,7 +138,7 @@ void Form1::designTask11() {
     ListView4 = course::pickedList(QStringLiteral("ListView4"), Picture12, listLeft, 1740, listWidth, 3255);
     Command7 = course::removeButton(QStringLiteral("Command7"), ListView4, listLeft, 5040, buttonWidth, 375);
 
-    connectPicking(*Text50, &Form1::Form1_Text50_Click, *Command7, &Form1::Form1_Command7_Click);
+    connectPicking(*Text50, &Form1::Form1_Text50_Click, *Label56, *Command7, &Form1::Form1_Command7_Click);
     connectLink(*Label81, content::form1::Label81().address);
     course::resetLinksOnMove(*Picture12, {Label81});
     course::resetLinksOnMove(*Text50, {Label81});
@@ -156,7 +156,7 @@ void Form1::designTask12() {
     ListView5 = course::pickedList(QStringLiteral("ListView5"), Picture13, listLeft, 960, listWidth, 3255);
     Command8 = course::removeButton(QStringLiteral("Command8"), ListView5, listLeft, 4320, buttonWidth, 375);
 
-    connectPicking(*Text51, &Form1::Form1_Text51_Click, *Command8, &Form1::Form1_Command8_Click);
+    connectPicking(*Text51, &Form1::Form1_Text51_Click, *Label58, *Command8, &Form1::Form1_Command8_Click);
 }
 
 void Form1::designTasks13And14() {

@@ -126,7 +126,7 @@ void Form3::designTask17() {
     course::removesFrom(*Command8, *ListView5);
     toolkit::place(Command8, 8640, 2640, 735, 615);
 
-    course::makePickable(*Text51);
+    course::makePickable(*Text51, *Label12);
     connect(Text51, &toolkit::TextArea::clicked, this, &Form3::Form3_Text51_Click);
     connect(Text51, &toolkit::TextArea::gotFocus, this, &Form3::Form3_Text51_GotFocus);
     connect(Command8, &QPushButton::clicked, this, &Form3::Form3_Command8_Click);

@@ -1,0 +1,244 @@
+#!/usr/bin/python3
+"""The whole course through the desktop's accessibility bus alone, as a screen reader reaches it.
+
+On every panel, every control a pupil answers with has a Serbian name and its role. The answers are given
+with AT-SPI only: text set into the answer boxes, the caret put on a word of a reading text and the text's
+action, the toggle action of word labels and check boxes, the press action of options and buttons. The
+refusal is an alert whose text is read and whose OK button closes it; a picked word is heard in the list
+and its count.
+
+Usage: course_through_atspi.py PROGRAM   (on a display, with an accessibility bus)
+"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+CASES = ["genitiv", "dativ", "akuzativ", "vokativ", "instrumental", "lokativ"]
+TABLE = {"Krompir": "krompira krompiru krompir krompiru krompirom krompiru",
+         "Telo": "tela telu telo telo telom telu",
+         "Krompiri": "krompira krompirima krompire krompiri krompirima krompirima",
+         "Tela": "tela telima tela tela telima telima"}
+ORDINALS = ["prva", "druga", "treća", "četvrta"]
+VERBS = "pisati plakati pevati ljubiti plivati zviždati crtati bolovati trčati".split() + [
+    "igrati (se)", "sklanjati", "zastakliti"]
+VERBAL = ("pisanje plakanje pevanje ljubljenje plivanje zviždanje crtanje bolovanje trčanje igranje "
+          "sklanjanje zastakljivanje").split()
+NOUNS = "trn siroče plemić cvet pile prsten kesten gospodin".split()
+COLLECTIVE = "trnje siročad plemstvo cveće pilad prstenje kestenje gospoda".split()
+
+# What the pupil does at each progress tag: ("type", name, text), ("pick", text name, word),
+# ("toggle", name) and ("press", name); a name ending in "…" is a beginning.
+ANSWERS = {
+    1: [("pick", "Zadatak 1, tekst iz kog biraš imenice", w) for w in
+        "Car Radovan car careva vladar sudbine gospodar svemira sekiru ramenu konja brdo snegom ruci buljinu "
+        "očima zemlji ljudi muškarci bitke trijumfe moć vojskama miru veličine".split()],
+    2: [("type", "Zadatak 2, prva kategorija", "rod"), ("type", "Zadatak 2, druga kategorija", "broj"),
+        ("type", "Zadatak 2, treća kategorija", "ПАДЕЖ")],
+    3: [("type", f"{noun}, {case} {'jednine' if noun in ('Krompir', 'Telo') else 'množine'}", form)
+        for noun, forms in TABLE.items() for case, form in zip(CASES, forms.split())],
+    4: [("type", "Zadatak 4, prva praznina", "živa"), ("type", "Zadatak 4, druga praznina", "gramatički"),
+        ("type", "Zadatak 5, imenice koje imaju prirodni rod", "Milan, Branka, majka, ovca, medved"),
+        ("type", "Zadatak 5, imenice koje imaju gramatički rod", "sok, radost, snaga, veština, igra, balet")],
+    5: [("pick", "Zadatak 6, tekst iz kog biraš imena geografskih pojmova", w)
+        for w in ["Radkersburgu", "Austrije", "Alpskog", "Muru"]],
+    6: [("type", f"Zadatak 7, {o} planeta", p) for o, p in zip(ORDINALS, ["Merkur", "Venera", "Zemlja", "Mars"])],
+    7: [("type", f"Zadatak 8, {i}.…", w) for i, w in enumerate(["lopte", "majke", "avion", "pismo"], 1)],
+    8: [("pick", "Zadatak 9, stihovi iz kojih biraš zajedničke imenice", w)
+        for w in "gore svoda dnu pene Površina stene Svod voda".split()] +
+       [("type", "Zadatak 10, zajedničke imenice koje označavaju bića",
+         "pesnik, podlac, pijanica, kockar, čovek, špijun")],
+    9: [("pick", "Zadatak 11, stihovi iz kojih biraš apstraktne imenice", w)
+        for w in ["Diko", "snago", "blago", "dušo", "drago"]],
+    10: [("pick", "Zadatak 12, reči iz kojih biraš", w)
+         for w in ["Lepota", "strah", "misao", "ljubav", "pravednost", "bol"]],
+    11: [("toggle", w) for w in ["RAVNOPRAVNOST,", "PRAVDA,", "SETA,", "LJUBAV,", "STRAH,"]],
+    12: [("toggle", "MUDROST,"), ("toggle", "PLAŠLJIVOST,")] +
+        [("type", f"Zadatak 16, apstraktna imenica za opis {i}", w)
+         for i, w in enumerate(["jednakost", "strah", "ljubav", "pamet"], 1)],
+    13: [("pick", "Zadatak 17, narodna pesma iz koje biraš glagolske imenice", w) for w in ["Oranje", "četovanja"]],
+    14: [("type", f"Zadatak 18, glagolska imenica od glagola {v}", n) for v, n in zip(VERBS, VERBAL)],
+    15: [("press", "2. Deca su stigla…")],
+    16: [("type", f"Zadatak 20, zbirna imenica od imenice {n}", c) for n, c in zip(NOUNS, COLLECTIVE)],
+    17: [("type", "Zadatak 21, prva praznina", "шљунак"), ("type", "Zadatak 21, druga praznina", "cement")],
+    18: [("toggle", "tanjir"), ("toggle", "nož"), ("press", "1. Jesu gradivne imenice")],
+    19: [("toggle", w) for w in ["NEDRA,", "PANTALONE,", "MERDEVINE."]],
+    20: [("toggle", "vile."), ("toggle", "usta", 2)],
+}
+# The roles of the controls a pupil answers with; each must have a name.
+ANSWERING = {"entry", "text", "check box", "radio button", "list", "push button", "tree"}
+
+failures = []
+events = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL:", message, flush=True)
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+def wait_for(probe, what, timeout=10.0):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        pump()
+        value = probe()
+        if value:
+            return value
+        time.sleep(0.02)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+def showing(accessible):
+    try:
+        return accessible.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def descendants(accessible):
+    for child in accessible:
+        if child is not None and showing(child):
+            yield child
+            if child.getRoleName() != "tree":
+                yield from descendants(child)
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Tesmora":
+            return app
+    return None
+
+
+def front(app, role="frame"):
+    frames = [w for w in app if w is not None and showing(w) and w.getRoleName() == role]
+    return frames[-1] if frames else None
+
+
+def named(frame, name, nth=1, role=None):
+    matches = [a for a in descendants(frame)
+               if (a.name.startswith(name[:-1]) if name.endswith("…") else a.name == name)
+               and role in (None, a.getRoleName())]
+    return matches[nth - 1] if len(matches) >= nth else None
+
+
+def act(accessible, action):
+    actions = accessible.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    check(action in names, f"{accessible.name!r} has no action {action} (only {names})")
+    actions.doAction(names.index(action))
+    pump()
+
+
+def alert(app):
+    return front(app, "alert")
+
+
+def napred(frame):
+    return named(frame, "Napred") or named(frame, "Započni vežbu")
+
+
+def refuse_and_close(app, frame):
+    act(napred(frame), "Press")
+    box = wait_for(lambda: alert(app), "the refusal")
+    texts = [a.name for a in descendants(box)] + [box.name, box.description]
+    check("Zadatak nije rešen !" in texts, f"the refusal says {texts}")
+    check(box.name == "Paznja", f"the refusal is titled {box.name!r}")
+    act(named(box, "OK"), "Press")
+    wait_for(lambda: alert(app) is None, "the refusal to close")
+
+
+def check_names(frame, tag):
+    for control in descendants(frame):
+        if control.getRoleName() in ANSWERING and control.parent.getRoleName() != "tree":
+            check(control.name.strip(), f"tag {tag}: a {control.getRoleName()} without a name")
+
+
+def pick(frame, text_name, word):
+    text = named(frame, text_name)
+    check(text is not None and text.getRoleName() == "text", f"{text_name!r} is a text")
+    content = text.queryText()
+    found = re.search(r"(?<!\w)" + re.escape(word) + r"(?!\w)", content.getText(0, -1))
+    check(found, f"{word!r} is in {text_name!r}")
+    listed = named(frame, "Odabrane reči", role="list")
+    before = listed.childCount
+    del events[:]
+    content.setCaretOffset(found.start() + 1)
+    act(text, "Press")
+    wait_for(lambda: listed.childCount > before, f"{word!r} in the list")
+    wait_for(lambda: any(e.type.startswith("object:children-changed") for e in events), "the list's change")
+    count = f"( {listed.childCount} )"
+    wait_for(lambda: any(e.type.startswith("object:property-change:accessible-name")
+                         and e.source.name.endswith(count) for e in events), "the count label's new count")
+    wait_for(lambda: any(e.type.startswith("object:property-change:accessible-description")
+                         and e.source.name == text_name and e.source.description.endswith(count) for e in events),
+             "the new count in the text's description")
+
+
+def answer(frame, step):
+    kind, name = step[0], step[1]
+    if kind == "type":
+        box = named(frame, name)
+        check(box is not None and box.getRoleName() in ("entry", "text"), f"an answer box {name!r}")
+        box.queryEditableText().setTextContents(step[2])
+        pump()
+        check(box.queryText().getText(0, -1) == step[2], f"{name!r} holds {step[2]!r}")
+    elif kind == "pick":
+        pick(frame, name, step[2])
+    else:
+        label = named(frame, name, step[2] if len(step) > 2 else 1)
+        check(label is not None, f"a control {name!r}")
+        role = label.getRoleName()
+        check(role == ("radio button" if kind == "press" else "check box"), f"{name!r} is a {role}")
+        act(label, "Press" if kind == "press" else "Toggle")
+        wait_for(lambda: label.getState().contains(pyatspi.STATE_CHECKED), f"{name!r} checked")
+
+
+def main():
+    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    program = subprocess.Popen([sys.argv[1]], env=environment)
+    pyatspi.Registry.registerEventListener(events.append, "object:children-changed",
+                                           "object:property-change:accessible-name",
+                                           "object:property-change:accessible-description")
+    try:
+        app = wait_for(application, "the program on the bus")
+        # The splash gives way to the main lesson screen after four seconds.
+        wait_for(lambda: front(app) and napred(front(app)), "the main lesson screen")
+        for tag in range(21):
+            frame = wait_for(lambda: front(app) if front(app) and napred(front(app)) else None, f"tag {tag}")
+            check_names(frame, tag)
+            if tag in (1, 12, 20):  # one refusal on each lesson screen
+                refuse_and_close(app, frame)
+            for step in ANSWERS.get(tag, []):
+                answer(frame, step)
+            first = ANSWERS.get(tag + 1, [(None, None)])[0]
+            act(napred(frame), "Press")
+            check(alert(app) is None, f"the right answers of tag {tag} were refused")
+            if tag < 20:
+                wait_for(lambda: named(front(app), first[1]), f"the panel of tag {tag + 1}")
+        results = wait_for(lambda: named(front(app), "Svi zadaci su uspešno rešeni") and front(app),
+                           "the results screen")
+        act(named(results, "Izlaz"), "Press")
+        program.wait(timeout=10)
+    except AssertionError as error:
+        check(False, str(error))
+    finally:
+        if program.poll() is None:
+            program.kill()
+    print("through AT-SPI:", "failed" if failures else "the course is finished", flush=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
