@@ -1,6 +1,7 @@
 // The whole course by keyboard alone, in real windows under a window manager: from the splash to the
 // results screen with nothing but keys that the X server sends to whatever has the focus. The test reads
-// where the focus is and what the controls hold, but never sets the focus or calls a handler itself.
+// where the focus is and what the controls hold, but never sets the focus or calls a handler itself. On
+// the way it leaves pictures of every screen, panel and the refusal for people to look at.
 #include "screens/Program.h"
 #include "screens/auxiliary/Form2.h"
 #include "screens/auxiliary/Form5.h"
@@ -106,6 +107,7 @@ class Keyboard : public testing::Test {
     }
     // Enter closes the refusal.
     static void closeRefusal() {
+        real::saveShot(*refusal(), QStringLiteral("refusal"));
         EXPECT_EQ(refusal()->text(), QStringLiteral("Zadatak nije rešen !"));
         real::key(QStringLiteral("Return"));
         ASSERT_TRUE(QTest::qWaitFor([] { return refusal() == nullptr; }, 5000));
@@ -115,6 +117,7 @@ class Keyboard : public testing::Test {
 TEST_F(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
     program.start();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&program.form2()));
+    real::saveShot(program.form2(), QStringLiteral("splash"));
     real::key(QStringLiteral("space"), [this] {
         return program.isLoaded(Program::Screen::Form1) && program.form1().isActiveWindow();
     });
@@ -199,6 +202,9 @@ TEST_F(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
             break;
         }
         answer(answers);
+        real::saveShot(
+            screen,
+            QStringLiteral("%1-tag%2").arg(screen.objectName().toLower()).arg(tag, 2, 10, QChar(u'0')));
         if (tag == 20) {
             tabTo(program.form4().Label85);
             real::key(QStringLiteral("Return"), [this] {
@@ -212,6 +218,7 @@ TEST_F(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
 
     Form5& results = program.form5();
     EXPECT_FALSE(results.Label25->caption().isEmpty());
+    real::saveShot(results, QStringLiteral("results"));
     tabTo(results.Command2);
     real::key(QStringLiteral("Return"), [this] { return program.ended(); });
 }

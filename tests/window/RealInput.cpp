@@ -1,6 +1,7 @@
 #include "tests/window/RealInput.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QProcess>
 #include <QTest>
 #include <QWidget>
@@ -84,6 +85,15 @@ void type(const QString& text, const std::function<bool()>& typed) {
                                                             QStringLiteral("5"), text}),
               0);
     EXPECT_TRUE(QTest::qWaitFor(typed, 5000)) << "not typed: " << text.toStdString();
+}
+
+void saveShot(QWidget& window, const QString& name) {
+    const QString folder = QStringLiteral(TESMORA_SCREENSHOTS);
+    QDir().mkpath(folder);
+    const qreal scale = window.devicePixelRatioF();
+    const QString suffix = scale == 1.0 ? QString() : QStringLiteral("@%1x").arg(scale);
+    EXPECT_TRUE(window.grab().save(folder + u'/' + name + suffix + QStringLiteral(".png")))
+        << name.toStdString();
 }
 
 } // namespace real

@@ -29,4 +29,7 @@ void keys(const QStringList& names);
 // holds.
 void type(const QString& text, const std::function<bool()>& typed);
 
+// Saves a picture of a window in the build folder's screenshots/, named after it and the scale.
+void saveShot(QWidget& window, const QString& name);
+
 } // namespace real
