@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -91,8 +92,25 @@ void TextArea::clickAtCaret() {
     Q_EMIT clicked();
 }
 
+bool TextArea::event(QEvent* event) {
+    const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::Paint && hasFocus()) {
+        // The focus shows as a frame in the highlight colour, besides the caret.
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+    return handled;
+}
+
+void TextArea::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    update();
+}
+
 void TextArea::focusInEvent(QFocusEvent* event) {
     QPlainTextEdit::focusInEvent(event);
+    update();
     if (event->reason() == Qt::MouseFocusReason) {
         Q_EMIT gotFocus();
     }

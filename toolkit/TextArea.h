@@ -50,7 +50,9 @@ class TextArea : public QPlainTextEdit {
     void mouseMoved();
 
   protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
