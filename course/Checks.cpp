@@ -6,32 +6,15 @@ namespace checks {
 
 namespace {
 
-// The Latin letters of the small Cyrillic letters а (U+0430) to ш (U+0448), and of ђ, ј, љ, њ, ћ, џ;
-// empty where a letter is not Serbian (й).
-constexpr const char16_t* smallLetters[] = {u"a", u"b", u"v", u"g", u"d", u"e", u"ž", u"z", u"i",
-                                            u"",  u"k", u"l", u"m", u"n", u"o", u"p", u"r", u"s",
-                                            u"t", u"u", u"f", u"h", u"c", u"č", u"š"};
+// The Latin letters of the small Cyrillic letters from а (U+0430) to џ (U+045F); empty for the letters
+// that are not Serbian (й, щ ... я, ѐ, ё, ѓ, є, ѕ, і, ї, ќ, ѝ, ў).
+constexpr const char16_t* smallLetters[] = {
+    u"a", u"b", u"v", u"g", u"d", u"e", u"ž", u"z", u"i", u"",   u"k",  u"l", u"m", u"n", u"o", u"p",
+    u"r", u"s", u"t", u"u", u"f", u"h", u"c", u"č", u"š", u"",   u"",   u"",  u"",  u"",  u"",  u"",
+    u"",  u"",  u"đ", u"",  u"",  u"",  u"",  u"",  u"j", u"lj", u"nj", u"ć", u"",  u"",  u"",  u"dž"};
 
 QStringView latinOf(char16_t small) {
-    if (small >= u'а' && small <= u'ш') {
-        return smallLetters[small - u'а'];
-    }
-    switch (small) {
-    case u'ђ':
-        return u"đ";
-    case u'ј':
-        return u"j";
-    case u'љ':
-        return u"lj";
-    case u'њ':
-        return u"nj";
-    case u'ћ':
-        return u"ć";
-    case u'џ':
-        return u"dž";
-    default:
-        return {};
-    }
+    return small >= u'а' && small <= u'џ' ? QStringView(smallLetters[small - u'а']) : QStringView();
 }
 
 QString toLatin(const QString& s) {
