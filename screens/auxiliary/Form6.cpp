@@ -42,6 +42,7 @@ Form6::Form6(Program& owner)
     Picture2->setBackColor(0xFFFFFF);
 
     Text1->setText(content::aboutText());
+    Text1->setAccessibleName(QStringLiteral("O programu"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont text(QStringLiteral("Arial"));
     text.setPointSizeF(12);
