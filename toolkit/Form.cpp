@@ -83,9 +83,12 @@ void Form::keepPlace() {
 }
 
 bool Form::event(QEvent* event) {
+    // Decided before the event is handled: the form may be gone after it (a deferred delete).
+    const bool mayHaveMoved =
+        m_place && (event->type() == QEvent::Move || event->type() == QEvent::UpdateRequest ||
+                    event->type() == QEvent::Paint);
     const bool handled = QWidget::event(event);
-    if (m_place && (event->type() == QEvent::Move || event->type() == QEvent::UpdateRequest ||
-                    event->type() == QEvent::Paint)) {
+    if (mayHaveMoved) {
         keepPlace();
     }
     return handled;

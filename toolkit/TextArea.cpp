@@ -93,8 +93,9 @@ void TextArea::clickAtCaret() {
 }
 
 bool TextArea::event(QEvent* event) {
+    const bool paint = event->type() == QEvent::Paint; // the text may be gone after other events
     const bool handled = QPlainTextEdit::event(event);
-    if (event->type() == QEvent::Paint && hasFocus()) {
+    if (paint && hasFocus()) {
         // The focus shows as a frame in the highlight colour, besides the caret.
         QPainter painter(this);
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
