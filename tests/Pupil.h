@@ -54,8 +54,8 @@ class CourseTest : public testing::Test {
     // screen 1 to 12, the second 1 to 23, the closing screen all): the tasks before `firstOpen` are
     // numbered and ticked, of the others only those listed.
     void expectRows(int firstOpen, const std::set<int>& numbered = {}, const std::set<int>& ticked = {});
-    // The results cell of a step's time.
-    toolkit::Label* stepCell(int step);
+    // The results cells of the ten steps' times and of the total.
+    QStringList cells();
     // Deletes what has been unloaded, as the event loop does once a handler returns.
     static void flushDeletes();
 
