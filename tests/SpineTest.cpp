@@ -68,6 +68,7 @@ TEST_F(Spine, EveryTagRefusesNothingGivenThenMovesOnAndRecordsEachStepsTime) {
     Form1& main = enterCourse();
     EXPECT_EQ(stateOf(main),
               (QStringList{u"0"_s, u"Započni vežbu"_s, u"- Obraćanje učeniku -"_s, u"Picture1"_s}));
+    EXPECT_EQ(selectedNode(*main.TreeView1), u"Uvod"_s);
     QStringList written(11);
     int firstOpen = 1; // the first task not yet ticked
     for (const auto& stop : stops) {
