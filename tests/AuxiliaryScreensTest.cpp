@@ -80,23 +80,6 @@ TEST_F(AuxiliaryScreens, SplashLeavesOnceByTheTimerOrAClickAnywhereOnIt) {
     }
 }
 
-// No caption of the auxiliary screens is cut off, the time cells holding the longest time.
-TEST_F(AuxiliaryScreens, CaptionsFitTheirLabels) {
-    Form5& results = program->form5();
-    results.Label14->setCaption(QStringLiteral("32767:59:59")); // the time cells are all alike
-    program->showAbout(results);
-    const QWidget* screens[] = {&results, about(), &program->form2()};
-    for (const QWidget* screen : screens) {
-        for (const toolkit::Label* label : screen->findChildren<toolkit::Label*>()) {
-            SCOPED_TRACE((screen->objectName() + u'.' + label->objectName()).toStdString());
-            const bool wraps = label->wordWrap();
-            EXPECT_LE(wraps ? 0 : label->sizeHint().width(), label->width());
-            EXPECT_LE(wraps ? label->heightForWidth(label->width()) : label->sizeHint().height(),
-                      label->height());
-        }
-    }
-}
-
 // Either way out, "Izlaz" or closing the window, on each lesson screen and on the results screen, ends
 // the program: every screen is out of sight at once, and they go from the About screen back to the main
 // screen. With the splash made again and the About screen open ("Izlaz" clicked in code past it), their
