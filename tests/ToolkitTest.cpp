@@ -1,6 +1,5 @@
 // The control layer on its own, where the course does not already prove it: the text box that keeps
-// its text as stored, and the one-column list at positions that are not there.
-#include "toolkit/ListView.h"
+// its text as stored and maps the caret over line breaks.
 #include "toolkit/TextArea.h"
 
 #include <gtest/gtest.h>
@@ -38,21 +37,5 @@ TEST(Toolkit, ATextAreaKeepsItsTextExactlyAndMapsSelStartOverLineBreaks) {
         text.setSelStart(row.stored);
         EXPECT_EQ(text.textCursor().position(), row.shown);
         EXPECT_EQ(text.selStart(), row.readBack);
-    }
-}
-
-TEST(Toolkit, AListViewIgnoresPositionsThatAreNotThere) {
-    toolkit::ListView list(u"ListView1"_s, nullptr, u"Odabrane reči"_s);
-    list.add(u"Car"_s);
-    list.add(u"car"_s);
-    list.select(2);
-    for (const int outside : {0, -1, 3}) {
-        SCOPED_TRACE(outside);
-        EXPECT_TRUE(list.text(outside).isNull());
-        EXPECT_FALSE(list.remove(outside));
-        list.select(outside);
-        list.ensureVisible(outside);
-        EXPECT_EQ(list.texts(), (QStringList{u"Car"_s, u"car"_s}));
-        EXPECT_EQ(list.selectedPosition(), 2);
     }
 }
