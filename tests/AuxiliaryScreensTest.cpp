@@ -1,15 +1,8 @@
 // The splash screen, the results screen and the About screen, and the ways out of the course.
 #include "tests/Pupil.h"
 
-#include "screens/auxiliary/Form2.h"
-#include "screens/auxiliary/Form5.h"
 #include "screens/auxiliary/Form6.h"
-#include "screens/closing/Form4.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/Label.h"
 #include "toolkit/TextArea.h"
-#include "toolkit/Timer.h"
-#include "toolkit/TreeView.h"
 #include "toolkit/Twips.h"
 
 #include <QApplication>

@@ -3,10 +3,6 @@
 #include "tests/Pupil.h"
 
 #include "course/Clocks.h"
-#include "screens/auxiliary/Form2.h"
-#include "screens/main/Form1.h"
-#include "toolkit/Label.h"
-#include "toolkit/Timer.h"
 
 #include <string>
 

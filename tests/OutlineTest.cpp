@@ -2,8 +2,6 @@
 
 #include "tests/Pupil.h"
 
-#include "toolkit/TreeView.h"
-
 #include <QTest>
 
 using namespace Qt::StringLiterals;

@@ -3,14 +3,7 @@
 // panels. The real-window tests leave pictures of every screen for a person to look at.
 #include "tests/Pupil.h"
 
-#include "screens/auxiliary/Form2.h"
-#include "screens/auxiliary/Form5.h"
-#include "screens/main/Form1.h"
-#include "screens/second/Form3.h"
 #include "toolkit/CheckBox.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/Label.h"
-#include "toolkit/PictureBox.h"
 #include "toolkit/TextArea.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -4,10 +4,6 @@
 #include "tests/Pupil.h"
 
 #include "course/WordIndex.h"
-#include "screens/main/Form1.h"
-#include "screens/second/Form3.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/Label.h"
 #include "toolkit/ListView.h"
 #include "toolkit/TextArea.h"
 

@@ -3,17 +3,9 @@
 
 #include "tests/Pupil.h"
 
-#include "screens/auxiliary/Form5.h"
-#include "screens/closing/Form4.h"
-#include "screens/main/Form1.h"
-#include "screens/second/Form3.h"
 #include "toolkit/CheckBox.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/Label.h"
 #include "toolkit/ListView.h"
-#include "toolkit/PictureBox.h"
 #include "toolkit/TextBox.h"
-#include "toolkit/Timer.h"
 
 #include <QApplication>
 

@@ -3,12 +3,7 @@
 #include "tests/Pupil.h"
 
 #include "course/Words.h"
-#include "screens/closing/Form4.h"
-#include "screens/main/Form1.h"
-#include "screens/second/Form3.h"
-#include "toolkit/Label.h"
 #include "toolkit/Line.h"
-#include "toolkit/PictureBox.h"
 #include "toolkit/Shape.h"
 
 #include <QTest>
