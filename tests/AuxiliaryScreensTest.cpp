@@ -44,7 +44,6 @@ TEST_F(AuxiliaryScreens, SplashLeavesOnceByTheTimerOrAClickAnywhereOnIt) {
         {"a click on the red ellipse falls through to the picture", clickAt(6000, 3000), {}},
         {"a click on the title box beside the title", clickAt(2800, 950), {}},
         {"a click on the image", clickAt(1200, 1800), {}},
-        {"a click on the title", clickAt(4200, 1620), {}},
         {"a click, then the four seconds", clickTitle, timer},
         {"the four seconds, then a click", timer, clickTitle},
     };
