@@ -1,6 +1,7 @@
-// The judges of tasks 15 to 24, on the second lesson screen.
+// The judges of tasks 15 to 24, on the second lesson screen, and of tasks 25 and 26, on the closing one.
 
 #include "content/Form3Texts.h"
+#include "screens/closing/Step10Tasks.h"
 #include "screens/second/Step10Tasks.h"
 #include "screens/second/Step6Tasks.h"
 #include "screens/second/Step7Tasks.h"
@@ -106,7 +107,7 @@ TEST(SecondTasks, Task21MaterialNouns) {
     });
 }
 
-TEST(SecondTasks, Tasks15To24ChoicesAndMarks) {
+TEST(SecondTasks, Tasks15To26ChoicesAndMarks) {
     // MUDROST, BICIKL, UŽAS, PLAŠLJIVOST, BEŽANJE, ZADATAK.
     expectOnlyMarking<bool, 6>(tasks::task15Solved, {true, false, false, true, false, false});
     // voda, so, ulje, mast, tanjir, meso, supa, sos, nož; a greyed box is not ticked.
@@ -114,10 +115,17 @@ TEST(SecondTasks, Tasks15To24ChoicesAndMarks) {
     EXPECT_FALSE(tasks::task22Solved({0, 0, 0, 0, 2, 0, 0, 0, 1}));
     // JATA, NEDRA, STADO, PANTALONE, LOPTE, MERDEVINE.
     expectOnlyMarking<bool, 6>(tasks::task24Solved, {false, true, false, true, false, true});
+    // Vile ne koriste vile: only the second, the pitchforks.
+    expectOnlyMarking<bool, 4>(tasks::task25Solved, {false, false, false, true});
+    // On usta i otvori usta našavši se u čudu: only the second usta, the mouth.
+    expectOnlyMarking<bool, 9>(tasks::task26Solved,
+                               {false, false, false, false, true, false, false, false, false});
     expectCases({
         {"19: only group 2 ringed", accepted, tasks::task19Solved(false, true)},
         {"19: both ringed", refused, tasks::task19Solved(true, true)},
         {"19: nothing ringed", refused, tasks::task19Solved(false, false)},
+        {"26: the first usta, the verb, in place of the noun", refused,
+         tasks::task26Solved({false, true, false, false, false, false, false, false, false})},
     });
 }
 

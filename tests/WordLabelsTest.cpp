@@ -2,24 +2,16 @@
 // rings of tasks 19 and 23, the accent over "vile.", and the links under the quoted excerpts.
 #include "tests/Pupil.h"
 
-#include "content/Form1Texts.h"
 #include "course/Words.h"
-#include "screens/closing/Form4.h"
-#include "screens/main/Form1.h"
-#include "screens/second/Form3.h"
-#include "toolkit/Label.h"
 #include "toolkit/Line.h"
-#include "toolkit/ListView.h"
-#include "toolkit/PictureBox.h"
 #include "toolkit/Shape.h"
-#include "toolkit/TextArea.h"
-#include "toolkit/TextBox.h"
 
 #include <QTest>
+#include <QUrl>
 
 #include <algorithm>
-#include <functional>
-#include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -50,12 +42,9 @@ TEST_F(WordLabels, AClickMarksAWordAndTheNextUnmarksIt) {
     Form1& f1 = enterCourse();
     Form3& f3 = program->form3();
     Form4& f4 = program->form4();
-    // A row stands on a panel whose controls exist once the course has reached it.
-    const std::pair<int, std::function<QWidget*()>> rows[] = {{11, [&] { return f1.Picture15; }},
-                                                              {11, [&] { return f1.Picture16; }},
-                                                              {12, [&] { return f3.Picture15; }},
-                                                              {19, [&] { return f3.Picture9; }},
-                                                              {20, [&] { return f4.Picture7; }}};
+    // A row stands on a panel of the screen in front, whose controls exist once the course has reached it.
+    const std::pair<int, QString> rows[] = {
+        {11, "Picture15"}, {11, "Picture16"}, {12, "Picture15"}, {19, "Picture9"}, {20, "Picture7"}};
     const auto marked = [](const QList<toolkit::Label*>& words) {
         return std::ranges::count_if(words, [](auto* word) { return word->bold() || word->underline(); });
     };
@@ -63,7 +52,8 @@ TEST_F(WordLabels, AClickMarksAWordAndTheNextUnmarksIt) {
     const auto accent = [&f4] { return f4.Line5 ? f4.Line5->borderWidth() + f4.Line1->borderWidth() : 2; };
     for (const auto& [tag, row] : rows) {
         walkTo(tag);
-        QList<toolkit::Label*> words = row()->findChildren<toolkit::Label*>(Qt::FindDirectChildrenOnly);
+        QList<toolkit::Label*> words =
+            front().findChild<QWidget*>(row)->findChildren<toolkit::Label*>(Qt::FindDirectChildrenOnly);
         words.removeIf([](auto* label) { return !pointing(label); });
         for (toolkit::Label* word : words) {
             SCOPED_TRACE(word->objectName().toStdString());
@@ -88,40 +78,37 @@ TEST_F(WordLabels, AClickMarksAWordAndTheNextUnmarksIt) {
 TEST_F(WordLabels, Task19RingsEachSeriesOnItsOwnAndTask23AtMostOneStatement) {
     enterCourse();
     Form3& f = program->form3();
-    // The controls are named by member, since they exist only once their panel has been shown.
-    using Option = toolkit::Label* Form3::*;
-    const std::pair<Option, toolkit::Shape * Form3::*> rings[] = {{&Form3::Label32, &Form3::Shape5},
-                                                                  {&Form3::Label35, &Form3::Shape4},
-                                                                  {&Form3::Label69, &Form3::Shape8},
-                                                                  {&Form3::Label70, &Form3::Shape9}};
+    // Each option shown in bold with its ring.
+    const std::pair<QString, QString> rings[] = {
+        {"Label32", "Shape5"}, {"Label35", "Shape4"}, {"Label69", "Shape8"}, {"Label70", "Shape9"}};
     const struct {
         int tag;
         const char* name;
-        std::vector<Option> clicks;
-        std::vector<Option> ringed; // shown bold, each with its ring
+        QStringList clicks, ringed;
     } rows[] = {
-        {15, "the first series", {&Form3::Label30}, {&Form3::Label32}},
-        {15, "the second number, then its series", {&Form3::Label35, &Form3::Label31}, {}},
-        {15, "both series", {&Form3::Label30, &Form3::Label31}, {&Form3::Label32, &Form3::Label35}},
-        {18, "the second takes the ring over", {&Form3::Label69, &Form3::Label70}, {&Form3::Label70}},
-        {18, "and the first takes it back", {&Form3::Label70, &Form3::Label69}, {&Form3::Label69}},
-        {18, "a second click takes it away", {&Form3::Label70, &Form3::Label70}, {}},
+        {15, "the first series", {"Label30"}, {"Label32"}},
+        {15, "the second number, then its series", {"Label35", "Label31"}, {}},
+        {15, "both series", {"Label30", "Label31"}, {"Label32", "Label35"}},
+        {18, "the second takes the ring over", {"Label69", "Label70"}, {"Label70"}},
+        {18, "and the first takes it back", {"Label70", "Label69"}, {"Label69"}},
+        {18, "a second click takes it away", {"Label70", "Label70"}, {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         walkTo(row.tag);
-        for (Option option : row.clicks) {
-            EXPECT_TRUE(pointing(f.*option));
-            pupil::click(f.*option);
+        for (const QString& option : row.clicks) {
+            auto* label = f.findChild<toolkit::Label*>(option);
+            EXPECT_TRUE(pointing(label));
+            pupil::click(label);
         }
-        for (const auto& [boldMember, ringMember] : rings) {
-            toolkit::Label* bold = f.*boldMember;
-            toolkit::Shape* ring = f.*ringMember;
+        for (const auto& [boldName, ringName] : rings) {
+            auto* bold = f.findChild<toolkit::Label*>(boldName);
+            auto* ring = f.findChild<toolkit::Shape*>(ringName);
             if (!bold || !bold->isVisible()) {
                 continue; // an option of the other task
             }
-            const bool on = std::ranges::count(row.ringed, boldMember) == 1;
-            EXPECT_TRUE(ring->isVisible() == on && bold->bold() == on) << bold->objectName().toStdString();
+            const bool on = row.ringed.contains(boldName);
+            EXPECT_TRUE(ring->isVisible() == on && bold->bold() == on) << boldName.toStdString();
             if (ring->isVisible()) {
                 pupil::click(bold); // back to nothing ringed
             }
@@ -130,59 +117,42 @@ TEST_F(WordLabels, Task19RingsEachSeriesOnItsOwnAndTask23AtMostOneStatement) {
 }
 
 // The pointer over a link underlines and darkens it; only the surfaces listed for the link take that
-// away again. A click hands the link's article to the desktop.
-TEST_F(WordLabels, ALinkStaysHoveredUntilThePointerCrossesOneOfItsSurfaces) {
+// away again. A click hands the desktop the link's article of the Serbian Wikipedia, in plain ASCII.
+TEST_F(WordLabels, ALinkStaysHoveredUntilThePointerCrossesOneOfItsSurfacesAndOpensItsArticle) {
+    const struct {
+        int tag; // from which the link's panel exists
+        const char* link;
+        const char* article;
+        QStringList resetting, keeping; // surfaces; Form1 is the window itself
+    } rows[] = {
+        {1, "Label77", "Јован_Дучић", {"Picture2", "Text3", "Form1"}, {"Text2", "ListView1"}},
+        {5, "Label78", "Алпи", {"Picture7", "Text36", "Form1"}, {"Text35", "ListView2"}},
+        {8, "Label79", "Јован_Дучић", {"Picture11", "Text46"}, {"Text47", "Text48", "Form1"}},
+        {8, "Label80", "Српска_књижевност", {"Picture11", "Text47", "Text48"}, {"Text46", "Form1"}},
+        {9, "Label81", "Алекса_Шантић", {"Picture12", "Text50"}, {"Text49", "ListView4", "Form1"}},
+    };
     Form1& f = enterCourse();
-    namespace text = content::form1;
-    struct Row {
-        toolkit::Label* link;
-        QString address;
-        QList<QWidget*> resetting, keeping;
-    };
-    // Each row is read once the course has reached its panel, whose controls exist from then on.
-    const std::pair<int, std::function<Row()>> rows[] = {
-        {1,
-         [&] {
-             return Row{
-                 f.Label77, text::Label77().address, {f.Picture2, f.Text3, &f}, {f.Text2, f.ListView1}};
-         }},
-        {5,
-         [&] {
-             return Row{
-                 f.Label78, text::Label78().address, {f.Picture7, f.Text36, &f}, {f.Text35, f.ListView2}};
-         }},
-        {8,
-         [&] {
-             return Row{
-                 f.Label79, text::Label79().address, {f.Picture11, f.Text46}, {f.Text47, f.Text48, &f}};
-         }},
-        {8,
-         [&] {
-             return Row{
-                 f.Label80, text::Label80().address, {f.Picture11, f.Text47, f.Text48}, {f.Text46, &f}};
-         }},
-        {9,
-         [&] {
-             return Row{
-                 f.Label81, text::Label81().address, {f.Picture12, f.Text50}, {f.Text49, f.ListView4, &f}};
-         }},
-    };
-    for (const auto& [tag, rowAtTag] : rows) {
-        walkTo(tag);
-        const Row row = rowAtTag();
-        SCOPED_TRACE(row.link->objectName().toStdString());
-        EXPECT_TRUE(pointing(row.link));
-        for (QWidget* surface : row.resetting + row.keeping) {
-            SCOPED_TRACE(surface->objectName().toStdString());
-            const auto look = [&row] { return std::pair(row.link->underline(), row.link->foreColor()); };
-            pointAt(row.link);
+    for (const auto& row : rows) {
+        walkTo(row.tag);
+        auto* link = f.findChild<toolkit::Label*>(QString::fromLatin1(row.link));
+        SCOPED_TRACE(row.link);
+        EXPECT_TRUE(pointing(link));
+        for (const QString& name : row.resetting + row.keeping) {
+            SCOPED_TRACE(name.toStdString());
+            const auto look = [link] { return std::pair(link->underline(), link->foreColor()); };
+            pointAt(link);
             EXPECT_EQ(look(), hovered);
-            pointAt(surface);
-            EXPECT_EQ(look(), row.resetting.contains(surface) ? plain : hovered);
-            pointAt(row.link->parentWidget()); // at rest again for the next
+            pointAt(name == u"Form1" ? &f : f.findChild<QWidget*>(name));
+            EXPECT_EQ(look(), row.resetting.contains(name) ? plain : hovered);
+            pointAt(link->parentWidget()); // at rest again for the next
         }
         const qsizetype opened = host.addresses.size();
-        pupil::click(row.link);
-        EXPECT_EQ(host.addresses.mid(opened), QStringList{row.address});
+        pupil::click(link);
+        ASSERT_EQ(host.addresses.size(), opened + 1);
+        const QString address = host.addresses.last();
+        const QUrl url(address, QUrl::StrictMode);
+        EXPECT_TRUE(url.isValid() && address.toLatin1() == address.toUtf8());
+        EXPECT_EQ((url.scheme() + "://" + url.host() + url.path()).toStdString(),
+                  "https://sr.wikipedia.org/wiki/" + std::string(row.article));
     }
 }
