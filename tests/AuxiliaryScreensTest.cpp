@@ -83,7 +83,7 @@ TEST_F(AuxiliaryScreens, IzlazAndClosingAWindowEndTheProgramTakingTheScreensDown
             for (const bool allSix : {false, true}) {
                 restart();
                 enterCourse();
-                walkTo(tag);
+                ASSERT_NO_FATAL_FAILURE(walkTo(tag));
                 toolkit::Form& screen = tag == 21 ? static_cast<toolkit::Form&>(program->form5()) : front();
                 SCOPED_TRACE(screen.objectName().toStdString() + (close ? ", window closed" : ", Izlaz") +
                              (allSix ? ", the splash and the About screen loaded" : ""));
@@ -125,7 +125,7 @@ TEST_F(AuxiliaryScreens, AboutIsFreshModalAndReadOnlyEachTimeAndGivesItsOwnerBac
     // Where the pupil stands, and the node the owner selects as it comes back, if any.
     const std::pair<int, const char*> rows[] = {{1, nullptr}, {13, "n11"}, {20, "n19"}, {21, nullptr}};
     for (const auto& [tag, selectedAfter] : rows) {
-        walkTo(tag);
+        ASSERT_NO_FATAL_FAILURE(walkTo(tag));
         toolkit::Form& owner = tag == 21 ? static_cast<toolkit::Form&>(program->form5()) : front();
         SCOPED_TRACE(owner.objectName().toStdString());
         auto* lesson = qobject_cast<course::LessonScreen*>(&owner);

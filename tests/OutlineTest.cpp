@@ -30,7 +30,7 @@ TEST_F(Outline, EveryLessonScreenHoldsTheWholeCourseAndAClickOnlyBringsTheSelect
     enterCourse();
     for (const auto& [name, tag, position, selected] : rows) {
         SCOPED_TRACE(name);
-        walkTo(tag);
+        ASSERT_NO_FATAL_FAILURE(walkTo(tag));
         toolkit::TreeView& view = *front().TreeView1;
         QStringList nodes;
         for (int at = 0; at <= 38; ++at) {

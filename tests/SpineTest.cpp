@@ -152,7 +152,7 @@ TEST_F(Spine, ARefusalByTheSecondTaskOfATagKeepsTheFirstsTickAndTheNextPressJudg
         SCOPED_TRACE("tag " + std::to_string(row.tag));
         restart();
         enterCourse();
-        walkTo(row.tag);
+        ASSERT_NO_FATAL_FAILURE(walkTo(row.tag));
         course::LessonScreen& screen = front();
         const QStringList before = stateOf(screen);
         const std::set<int> both = {row.first, row.first + 1};
@@ -251,12 +251,12 @@ TEST_F(Spine, APanelGetsItsControlsWhenFirstShownAndOnlyOnce) {
     read();
     EXPECT_GT(controls(main.Picture2), 0);
     EXPECT_EQ(controls(main.Picture3), 0);
-    walkTo(11);
+    ASSERT_NO_FATAL_FAILURE(walkTo(11));
     read();
     const qsizetype firstOfSecond = controls(second.Picture14);
     EXPECT_GT(firstOfSecond, 0);
     EXPECT_EQ(controls(second.Picture1), 0);
 
-    walkTo(12); // the second screen comes up with the panel made already
+    ASSERT_NO_FATAL_FAILURE(walkTo(12)); // the second screen comes up with the panel made already
     EXPECT_EQ(controls(second.Picture14), firstOfSecond);
 }

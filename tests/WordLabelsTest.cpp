@@ -51,7 +51,7 @@ TEST_F(WordLabels, AClickMarksAWordAndTheNextUnmarksIt) {
     // The two strokes of the accent over "vile.", once the closing screen has its panel.
     const auto accent = [&f4] { return f4.Line5 ? f4.Line5->borderWidth() + f4.Line1->borderWidth() : 2; };
     for (const auto& [tag, row] : rows) {
-        walkTo(tag);
+        ASSERT_NO_FATAL_FAILURE(walkTo(tag));
         QList<toolkit::Label*> words =
             front().findChild<QWidget*>(row)->findChildren<toolkit::Label*>(Qt::FindDirectChildrenOnly);
         words.removeIf([](auto* label) { return !pointing(label); });
@@ -95,7 +95,7 @@ TEST_F(WordLabels, Task19RingsEachSeriesOnItsOwnAndTask23AtMostOneStatement) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        walkTo(row.tag);
+        ASSERT_NO_FATAL_FAILURE(walkTo(row.tag));
         for (const QString& option : row.clicks) {
             auto* label = f.findChild<toolkit::Label*>(option);
             EXPECT_TRUE(pointing(label));
@@ -133,7 +133,7 @@ TEST_F(WordLabels, ALinkStaysHoveredUntilThePointerCrossesOneOfItsSurfacesAndOpe
     };
     Form1& f = enterCourse();
     for (const auto& row : rows) {
-        walkTo(row.tag);
+        ASSERT_NO_FATAL_FAILURE(walkTo(row.tag));
         auto* link = f.findChild<toolkit::Label*>(QString::fromLatin1(row.link));
         SCOPED_TRACE(row.link);
         EXPECT_TRUE(pointing(link));

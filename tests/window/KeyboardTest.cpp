@@ -109,6 +109,8 @@ class Keyboard : public testing::Test {
     static void closeRefusal() {
         real::saveShot(*refusal(), QStringLiteral("refusal"));
         EXPECT_EQ(refusal()->text(), QStringLiteral("Zadatak nije rešen !"));
+        EXPECT_EQ(refusal()->windowTitle(), QStringLiteral("Paznja"));
+        EXPECT_EQ(refusal()->icon(), QMessageBox::Warning);
         real::key(QStringLiteral("Return"));
         ASSERT_TRUE(QTest::qWaitFor([] { return refusal() == nullptr; }, 5000));
     }
