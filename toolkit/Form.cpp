@@ -3,6 +3,7 @@
 #include "toolkit/Accessibility.h"
 #include "toolkit/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -41,30 +42,53 @@ void Form::centre() {
 }
 
 int Form::left() const {
-    return twips(x());
+    return twips(outer().x());
 }
 int Form::top() const {
-    return twips(y());
+    return twips(outer().y());
 }
 void Form::setLeft(int twipsValue) {
-    placeAt({pixels(twipsValue), y()});
+    placeAt({pixels(twipsValue), outer().y()});
 }
 void Form::setTop(int twipsValue) {
-    placeAt({x(), pixels(twipsValue)});
+    placeAt({outer().x(), pixels(twipsValue)});
+}
+
+QPoint Form::outer() const {
+    return m_place.value_or(frameGeometry().topLeft());
+}
+
+QMargins Form::frame() const {
+    // This window's frame once the window manager has put it round the window; before that, the frame it
+    // gives the other windows of the course.
+    const auto frameOf = [](const QWidget* window) {
+        const QWindow* handle = window->windowHandle();
+        return handle && handle->isExposed() ? handle->frameMargins() : QMargins();
+    };
+    if (!frameOf(this).isNull() || windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        return frameOf(this);
+    }
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != this && qobject_cast<const Form*>(other) && other->isVisible() &&
+            !other->windowFlags().testFlag(Qt::FramelessWindowHint) && !frameOf(other).isNull()) {
+            return frameOf(other);
+        }
+    }
+    return {};
 }
 
 void Form::placeAt(QPoint outer) {
-    move(outer);
-    if (isVisible()) {
-        m_place = outer;
-        m_placeTries = 0;
-        keepPlace();
-    }
+    // The client area is placed, inside the frame: so the place is kept to the device pixel at every
+    // scale, where a frame of odd device pixels has no whole number of Qt's pixels.
+    m_place = outer;
+    m_placeTries = 0;
+    setGeometry(QRect(outer + QPoint(frame().left(), frame().top()), size()));
+    keepPlace();
 }
 
 void Form::keepPlace() {
     const QWindow* window = windowHandle();
-    if (!m_place || !window || !window->isExposed()) {
+    if (!m_place || !isVisible() || !window || !window->isExposed()) {
         return;
     }
     if (!m_settling) {
@@ -76,9 +100,10 @@ void Form::keepPlace() {
             m_settling = false;
         });
     }
-    if (frameGeometry().topLeft() != *m_place && m_placeTries < 3) {
+    const QPoint client = *m_place + QPoint(frame().left(), frame().top());
+    if (geometry().topLeft() != client && m_placeTries < 3) {
         ++m_placeTries;
-        move(*m_place);
+        setGeometry(QRect(client, size()));
     }
 }
 

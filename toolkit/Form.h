@@ -68,6 +68,8 @@ class Form : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    QPoint outer() const;
+    QMargins frame() const;
     void placeAt(QPoint outer);
     void keepPlace();
 
