@@ -1,12 +1,16 @@
 #include "toolkit/Accessibility.h"
 
 #include "toolkit/AccessibleText.h"
+#include "toolkit/BridgeFront.h"
 #include "toolkit/Label.h"
 #include "toolkit/Line.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/Shape.h"
+#include "toolkit/TextArea.h"
+#include "toolkit/TextBox.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 
 namespace toolkit {
 
@@ -95,6 +99,9 @@ QAccessibleInterface* controlOf(const QString& className, QObject* object) {
     if (className == QLatin1String("toolkit::TextArea")) {
         return new ReadingText(static_cast<TextArea*>(object));
     }
+    if (className == QLatin1String("toolkit::TextBox")) {
+        return new AnswerBox(static_cast<TextBox*>(object));
+    }
     if (className == QLatin1String("toolkit::PictureBox")) {
         return new Container(static_cast<QWidget*>(object), QAccessible::Pane);
     }
@@ -109,6 +116,7 @@ QAccessibleInterface* controlOf(const QString& className, QObject* object) {
 void installAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(controlOf);
+        new BridgeFront(qApp);
         return true;
     }();
     Q_UNUSED(installed);
