@@ -149,9 +149,10 @@ def napred(frame):
     return named(frame, "Napred") or named(frame, "Započni vežbu")
 
 
-def refuse_and_close(app, frame):
+def refuse_and_close(app, frame, visit):
     act(napred(frame), "Press")
     box = wait_for(lambda: alert(app), "the refusal")
+    visit(app, "the refusal")
     texts = [a.name for a in descendants(box)] + [box.name, box.description]
     check("Zadatak nije rešen !" in texts, f"the refusal says {texts}")
     check(box.name == "Paznja", f"the refusal is titled {box.name!r}")
@@ -205,7 +206,8 @@ def answer(frame, step):
         wait_for(lambda: label.getState().contains(pyatspi.STATE_CHECKED), f"{name!r} checked")
 
 
-def main():
+def main(visit=lambda app, where: None):
+    """Walks the course; visit(app, where) is called on every panel, refusal and the results screen."""
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     program = subprocess.Popen([sys.argv[1]], env=environment)
     pyatspi.Registry.registerEventListener(events.append, "object:children-changed",
@@ -218,8 +220,9 @@ def main():
         for tag in range(21):
             frame = wait_for(lambda: front(app) if front(app) and napred(front(app)) else None, f"tag {tag}")
             check_names(frame, tag)
+            visit(app, f"tag {tag}")
             if tag in (1, 12, 20):  # one refusal on each lesson screen
-                refuse_and_close(app, frame)
+                refuse_and_close(app, frame, visit)
             for step in ANSWERS.get(tag, []):
                 answer(frame, step)
             first = ANSWERS.get(tag + 1, [(None, None)])[0]
@@ -229,8 +232,9 @@ def main():
                 wait_for(lambda: named(front(app), first[1]), f"the panel of tag {tag + 1}")
         results = wait_for(lambda: named(front(app), "Svi zadaci su uspešno rešeni") and front(app),
                            "the results screen")
+        visit(app, "the results screen")
         act(named(results, "Izlaz"), "Press")
-        program.wait(timeout=10)
+        check(program.wait(timeout=60) == 0, f"the program ended with {program.returncode}")
     except AssertionError as error:
         check(False, str(error))
     finally:
