@@ -30,11 +30,12 @@ LINE_START = 5
 SLOW = 1.0                 # seconds any one call may take
 swept = set()
 calls = 0
+slowest = (0.0, "")
 
 
 def timed(what, call, *arguments):
     """The answer to one call; a slow answer stops the walk, an error reply fails the sweep."""
-    global calls
+    global calls, slowest
     calls += 1
     start = time.monotonic()
     try:
@@ -43,6 +44,7 @@ def timed(what, call, *arguments):
         answer = error
         walk.check(False, f"{what}{arguments}: {error}")
     took = time.monotonic() - start
+    slowest = max(slowest, (took, f"{what}{arguments}"))
     if took >= SLOW:
         raise AssertionError(f"{what}{arguments} took {took:.1f} s")
     return answer
@@ -212,5 +214,6 @@ def visit(app, where):
 
 if __name__ == "__main__":
     status = walk.main(visit)
-    print(f"the sweep: {len(swept)} texts, {calls} calls", flush=True)
+    print(f"the sweep: {len(swept)} texts, {calls} calls, the slowest {slowest[1]} in {slowest[0]:.3f} s",
+          flush=True)
     sys.exit(status)
