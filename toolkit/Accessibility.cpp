@@ -3,8 +3,10 @@
 #include "toolkit/Label.h"
 #include "toolkit/Line.h"
 #include "toolkit/PictureBox.h"
+#include "toolkit/Seen.h"
 #include "toolkit/Shape.h"
 #include "toolkit/TextArea.h"
+#include "toolkit/WidgetAccessibility.h"
 
 #include <QAccessibleWidget>
 #include <QScrollBar>
@@ -163,10 +165,10 @@ class Container : public QAccessibleWidget {
 
 QAccessibleInterface* controlOf(const QString& className, QObject* object) {
     if (className == QLatin1String("toolkit::Label")) {
-        return new LabelControl(static_cast<Label*>(object));
+        return new SeenOnly<LabelControl>(static_cast<Label*>(object));
     }
     if (className == QLatin1String("toolkit::TextArea")) {
-        return new ReadingText(static_cast<TextArea*>(object));
+        return new SeenOnly<ReadingText>(static_cast<TextArea*>(object));
     }
     if (className == QLatin1String("toolkit::PictureBox")) {
         return new Container(static_cast<QWidget*>(object), QAccessible::Pane);
@@ -181,6 +183,7 @@ QAccessibleInterface* controlOf(const QString& className, QObject* object) {
 
 void installAccessibility() {
     static const bool installed = [] {
+        installWidgetAccessibility();
         QAccessible::installFactory(controlOf);
         return true;
     }();

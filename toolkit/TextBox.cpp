@@ -15,6 +15,14 @@ void TextBox::setBackColor(quint32 bgrColour) {
     setPalette(colours);
 }
 
+QRect TextBox::caretRect(int position) const {
+    const QString shown = displayText();
+    const QFontMetrics metrics = fontMetrics();
+    const int shift = metrics.horizontalAdvance(shown.left(position)) -
+                      metrics.horizontalAdvance(shown.left(cursorPosition()));
+    return cursorRect().translated(shift, 0);
+}
+
 void TextBox::mouseMoveEvent(QMouseEvent* event) {
     QLineEdit::mouseMoveEvent(event);
     Q_EMIT mouseMoved();

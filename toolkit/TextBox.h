@@ -12,6 +12,9 @@ class TextBox : public QLineEdit {
 
     void setBackColor(quint32 bgrColour);
 
+    // Where the caret stands before the character at `position`, in the box's own coordinates.
+    QRect caretRect(int position) const;
+
   Q_SIGNALS:
     void mouseMoved();
 
