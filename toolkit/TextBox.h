@@ -12,8 +12,8 @@ class TextBox : public QLineEdit {
 
     void setBackColor(quint32 bgrColour);
 
-    // Where the caret stands before the character at `position`, in the box's own coordinates.
-    QRect caretRect(int position) const;
+    // Where the character at this offset stands on the screen (at the end, the place of the caret).
+    QRect characterRect(int offset) const;
 
   Q_SIGNALS:
     void mouseMoved();
