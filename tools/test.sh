@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: the Release build with Debian's flags
-# and its package, a build with clang 14, the sanitizer run and the bounded fuzzing first, then every
-# test of the main build (offscreen, real windows under Xvfb, installation).
+# and its package, a build with clang 14, the sanitizer run (the offscreen tests, then the program through
+# the accessibility bus) and the bounded fuzzing first, then every test of the main build (offscreen, real
+# windows under Xvfb, installation).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
@@ -19,11 +20,15 @@ cmake --build build-clang -j"$jobs"
 echo "== Tests built with AddressSanitizer and UndefinedBehaviorSanitizer"
 [ -f build-sanitize/CMakeCache.txt ] ||
     cmake -S . -B build-sanitize -DTESMORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build-sanitize -j"$jobs" --target tesmora_tests
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp":print_suppressions=0 \
+cmake --build build-sanitize -j"$jobs" --target tesmora_tests tesmora
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp":print_suppressions=0
 QT_QPA_PLATFORM=offscreen build-sanitize/tests/tesmora_tests --gtest_brief=1
+echo "== Hidden controls and a random assistive client through the bus, the program built with the sanitizers"
+dbus-run-session -- bash tools/with-window-manager.sh \
+    /usr/bin/python3 tests/accessibility/hidden_and_hostile.py build-sanitize/tesmora
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 echo "== Fuzzing, ${FUZZ_SECONDS:-20} s a target"
 [ -f build-fuzz/CMakeCache.txt ] ||
