@@ -13,7 +13,11 @@
 
 namespace {
 
-class PanelShots : public CourseTest {};
+// In each script: Cyrillic letters are wider or narrower than the Latin ones they stand for.
+class PanelShots : public CourseTest, public testing::WithParamInterface<content::Script> {
+  protected:
+    PanelShots() { script = GetParam(); }
+};
 
 // A control stays inside its panel, and its caption or text fits it; only the text that `wraps` wraps.
 void expectFits(QWidget* control, const QWidget* wraps) {
@@ -51,7 +55,7 @@ void expectFits(QWidget* control, const QWidget* wraps) {
 
 // Each panel in front on its screen, as the course shows it; the labels of the auxiliary screens, the
 // time cells holding the longest time.
-TEST_F(PanelShots, EveryPanelAndAuxiliaryScreenIsLaidOutToFit) {
+TEST_P(PanelShots, EveryPanelAndAuxiliaryScreenIsLaidOutToFit) {
     Form1& main = enterCourse();
     // Sizes are judged in the font the screens are designed in: Arial, or a font with its metrics.
     if (!QStringList{"Arial", "Liberation Sans"}.contains(QFontInfo(main.font()).family())) {
@@ -88,5 +92,10 @@ TEST_F(PanelShots, EveryPanelAndAuxiliaryScreenIsLaidOutToFit) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, PanelShots, testing::Values(content::Script::Latin, content::Script::Cyrillic),
+                         [](const testing::TestParamInfo<content::Script>& run) {
+                             return run.param == content::Script::Latin ? "Latin" : "Cyrillic";
+                         });
 
 } // namespace
