@@ -53,6 +53,26 @@ void expectFits(QWidget* control, const QWidget* wraps) {
     }
 }
 
+// The words of a row stand apart, also once marked in bold.
+void expectApart(const QWidget* panel) {
+    QList<const toolkit::Label*> words;
+    for (const toolkit::Label* label : panel->findChildren<toolkit::Label*>()) {
+        if (label->role() == toolkit::Label::Role::Word) {
+            words.append(label);
+        }
+    }
+    std::sort(words.begin(), words.end(), [](const toolkit::Label* a, const toolkit::Label* b) {
+        return std::pair(a->parentWidget(), std::pair(a->y(), a->x())) <
+               std::pair(b->parentWidget(), std::pair(b->y(), b->x()));
+    });
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        if (words[i]->parentWidget() == words[i - 1]->parentWidget() && words[i]->y() == words[i - 1]->y()) {
+            EXPECT_GT(words[i]->x(), words[i - 1]->geometry().right())
+                << words[i - 1]->caption().toStdString() << " covers " << words[i]->caption().toStdString();
+        }
+    }
+}
+
 // Each panel in front on its screen, as the course shows it; the labels of the auxiliary screens, the
 // time cells holding the longest time.
 TEST_P(PanelShots, EveryPanelAndAuxiliaryScreenIsLaidOutToFit) {
@@ -74,6 +94,7 @@ TEST_P(PanelShots, EveryPanelAndAuxiliaryScreenIsLaidOutToFit) {
             lessonScreen.showPanel(panel);
             QApplication::processEvents();
             ++panels;
+            expectApart(panel);
             for (QWidget* control : panel->findChildren<QWidget*>()) {
                 // The description of task 16 is one running line that wraps by design.
                 expectFits(control, program->form3().descriptionTexts[1]);

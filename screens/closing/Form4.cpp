@@ -57,6 +57,12 @@ void Form4::designTasks25And26() {
     Label85 = word("Label85", Picture7, shown(QStringLiteral("vile.")), 2880, 1320);
     Line5 = new toolkit::Line(QStringLiteral("Line5"), Picture7, 3000, 1320, 3060, 1260, 0xC00000);
     Line1 = new toolkit::Line(QStringLiteral("Line1"), Picture7, 3000, 1320, 2940, 1260, 0xC00000);
+    // The accent mark stays over its letter when its word moves.
+    const int designed = Label85->x();
+    course::keepApart({Label76, Label83, Label84, Label85});
+    for (toolkit::Line* stroke : {Line5, Line1}) {
+        stroke->move(stroke->pos() + QPoint(Label85->x() - designed, 0));
+    }
     // What the eye sees in the accent mark, a screen reader says.
     Label85->setAccessibleDescription(shown(QStringLiteral("sa znakom naglaska iznad reči")));
 
@@ -72,6 +78,7 @@ void Form4::designTasks25And26() {
     Label11 = word("Label11", Picture7, shown(QStringLiteral("se")), 4680, 3120);
     Label12 = word("Label12", Picture7, shown(QStringLiteral("u")), 5070, 3120);
     Label14 = word("Label14", Picture7, shown(QStringLiteral("čudu.")), 5355, 3120);
+    course::keepApart({Label77, Label78, Label79, Label80, Label81, Label82, Label11, Label12, Label14});
 
     for (toolkit::Label* other : {Label76, Label83, Label84, Label77, Label78, Label79, Label80, Label81,
                                   Label82, Label11, Label12, Label14}) {

@@ -191,6 +191,7 @@ void Form1::designTasks13And14() {
     Label65 = word(QStringLiteral("Label65"), Picture15, shown(QStringLiteral("PRAVDA,")), 3960);
     Label66 = word(QStringLiteral("Label66"), Picture15, shown(QStringLiteral("KNJIGA,")), 4920);
     Label67 = word(QStringLiteral("Label67"), Picture15, shown(QStringLiteral("USPOMENA.")), 5760);
+    course::keepApart({Label61, Label63, Label64, Label65, Label66, Label67});
     Label74 = prompt(
         QStringLiteral("Label74"), Picture14,
         shown(QStringLiteral("ZADATAK 14: pronađi i podvuci apstraktne imenice koje označavaju neko osećanje "
@@ -205,6 +206,7 @@ void Form1::designTasks13And14() {
     Label68 = word(QStringLiteral("Label68"), Picture16, shown(QStringLiteral("LJUBAV,")), 4200);
     Label75 = word(QStringLiteral("Label75"), Picture16, shown(QStringLiteral("STRAH,")), 5160);
     Label76 = word(QStringLiteral("Label76"), Picture16, shown(QStringLiteral("TOČAK.")), 6000);
+    course::keepApart({Label73, Label72, Label71, Label70, Label69, Label68, Label75, Label76});
 
     // Every word of tasks 13 and 14 marks and unmarks itself.
     for (toolkit::Label* each : {Label61, Label63, Label64, Label65, Label66, Label67, Label73, Label72,

@@ -77,6 +77,7 @@ void Form3::designTasks15And16() {
     Label65 = word(QStringLiteral("Label65"), Picture15, shown(QStringLiteral("PLAŠLJIVOST,")), 2760, 120);
     Label66 = word(QStringLiteral("Label66"), Picture15, shown(QStringLiteral("BEŽANJE,")), 4200, 120);
     Label67 = word(QStringLiteral("Label67"), Picture15, shown(QStringLiteral("ZADATAK.")), 5280, 120);
+    course::keepApart({Label61, Label63, Label64, Label65, Label66, Label67});
 
     Label74 = prompt(QStringLiteral("Label74"), Picture14,
                      shown(QStringLiteral("ZADATAK 16: imenuj apstraktnom imenicom pojam koji je opisan.")),
@@ -282,6 +283,7 @@ void Form3::designTask24() {
     Label80 = word(QStringLiteral("Label80"), Picture9, shown(QStringLiteral("PANTALONE,")), 3480, 3960);
     Label81 = word(QStringLiteral("Label81"), Picture9, shown(QStringLiteral("LOPTE,")), 4800, 3960);
     Label82 = word(QStringLiteral("Label82"), Picture9, shown(QStringLiteral("MERDEVINE.")), 5640, 3960);
+    course::keepApart({Label77, Label78, Label79, Label80, Label81, Label82});
 
     for (toolkit::Label* each : {Label77, Label78, Label79, Label80, Label81, Label82}) {
         connect(each, &toolkit::Label::clicked, this, [each] { course::toggleMark(*each); });
