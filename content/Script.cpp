@@ -6,7 +6,17 @@ namespace content {
 
 namespace {
 
-using namespace Qt::StringLiterals;
+// The words where l, n or d meets j or ž without making one letter, split where the two letters meet.
+struct Split {
+    QStringView before;
+    QStringView after;
+};
+
+// A misspelling of the Latin course and the spelling its Cyrillic course shows instead.
+struct Correction {
+    QStringView written;
+    QStringView meant;
+};
 
 constexpr std::array<Split, 6> splits = {{
     {u"nad", u"živ"},   // nadživeti: nad-, then živeti
@@ -147,20 +157,12 @@ QChar inCaseOf(QChar original, char16_t small) {
 
 } // namespace
 
-QList<Split> digraphExceptions() {
-    return {splits.begin(), splits.end()};
-}
-
 QStringList keptInLatin() {
     QStringList words;
     for (QStringView term : latinTerms) {
         words.append(term.toString());
     }
     return words;
-}
-
-QList<Correction> corrections() {
-    return {misspellings.begin(), misspellings.end()};
 }
 
 QString toCyrillic(const QString& latin) {

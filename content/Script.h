@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 // The two scripts of Serbian. The course is written in Latin; its Cyrillic course is made from the Latin
 // texts here, letter by letter, as each text is about to be shown.
@@ -20,21 +18,7 @@ QString inScript(Script script, const QString& latin);
 // always written in Latin stay so. Everything that is no Serbian Latin letter stays as it is.
 QString toCyrillic(const QString& latin);
 
-// The words where l, n or d meets j or ž without making one letter, split where the two letters meet.
-struct Split {
-    QStringView before;
-    QStringView after;
-};
-QList<Split> digraphExceptions();
-
 // The words the Cyrillic course keeps in Latin: a term quoted in its own language.
 QStringList keptInLatin();
-
-// The Latin course's misspellings and the spelling its Cyrillic course shows instead, word for word.
-struct Correction {
-    QStringView written;
-    QStringView meant;
-};
-QList<Correction> corrections();
 
 } // namespace content
