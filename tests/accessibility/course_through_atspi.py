@@ -177,9 +177,10 @@ def napred(frame):
     return named(frame, "Napred") or named(frame, "Započni vežbu")
 
 
-def refuse_and_close(app, frame):
+def refuse_and_close(app, frame, visit):
     act(napred(frame), "Press")
     box = wait_for(lambda: alert(app), "the refusal")
+    visit(app, "the refusal")
     texts = [a.name for a in descendants(box)] + [box.name, box.description]
     check(shown("Zadatak nije rešen !") in texts, f"the refusal says {texts}")
     check(box.name == shown("Paznja"), f"the refusal is titled {box.name!r}")
@@ -237,7 +238,8 @@ def answer(frame, step, typed_in_cyrillic=False):
         wait_for(lambda: label.getState().contains(pyatspi.STATE_CHECKED), f"{name!r} checked")
 
 
-def main():
+def main(visit=lambda app, where: None):
+    """Walks the course; visit(app, where) is called on every panel, refusal and the results screen."""
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     program = subprocess.Popen([sys.argv[1]] + (["--cyrillic"] if CYRILLIC else []), env=environment)
     pyatspi.Registry.registerEventListener(events.append, "object:children-changed",
@@ -250,8 +252,9 @@ def main():
         for tag in range(21):
             frame = wait_for(lambda: front(app) if front(app) and napred(front(app)) else None, f"tag {tag}")
             check_names(frame, tag)
+            visit(app, f"tag {tag}")
             if tag in (1, 12, 20):  # one refusal on each lesson screen
-                refuse_and_close(app, frame)
+                refuse_and_close(app, frame, visit)
             for i, step in enumerate(ANSWERS.get(tag, [])):
                 answer(frame, step, typed_in_cyrillic=CYRILLIC and i % 2 == 1)
             first = ANSWERS.get(tag + 1, [(None, None)])[0]
@@ -261,8 +264,9 @@ def main():
                 wait_for(lambda: named(front(app), first[1]), f"the panel of tag {tag + 1}")
         results = wait_for(lambda: named(front(app), "Svi zadaci su uspešno rešeni") and front(app),
                            "the results screen")
+        visit(app, "the results screen")
         act(named(results, "Izlaz"), "Press")
-        program.wait(timeout=10)
+        check(program.wait(timeout=60) == 0, f"the program ended with {program.returncode}")
     except AssertionError as error:
         check(False, str(error))
     finally:
