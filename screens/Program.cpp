@@ -197,8 +197,10 @@ void Program::recordStepTime(toolkit::Label& cell) {
     m_clocks.zeroStep();
 }
 
-void Program::recordTotalTime() {
+void Program::recordLastStepAndTotal(toolkit::Label& cell) {
     catchUpClocks();
+    cell.setCaption(m_clocks.stepText());
+    m_clocks.zeroStep();
     form5().Label25->setCaption(m_clocks.totalText());
 }
 

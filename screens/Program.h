@@ -81,8 +81,9 @@ class Program : public QObject {
     // clocks catch up first, so the cell counts every whole second up to the press that ends the step,
     // however late the last tick was; the part of a second under way belongs to the next step.
     void recordStepTime(toolkit::Label& cell);
-    // Writes the course clock, caught up in the same way, into the total cell of the results screen.
-    void recordTotalTime();
+    // At the end of the course: the clocks catch up once, then the last step's time goes into `cell` and the
+    // course clock into the total cell, so the total is always the sum of the steps.
+    void recordLastStepAndTotal(toolkit::Label& cell);
 
     // A task's row on every lesson screen that carries it: the number before the task is judged,
     // the tick picture once it is solved.

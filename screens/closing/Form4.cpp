@@ -134,7 +134,6 @@ void Form4::Form4_Command1_Click() {
         return;
     }
     program.tickTask(26, Image7->picture());
-    program.recordStepTime(*program.form5().Label23);
-    program.recordTotalTime();
+    program.recordLastStepAndTotal(*program.form5().Label23);
     program.form5().showModal(this);
 }
