@@ -31,7 +31,7 @@ constexpr std::array<Split, 6> splits = {{
 constexpr std::array<QStringView, 1> latinTerms = {u"pluralia tantum"};
 
 // Each misspelling occurs in the course as a whole word and only misspelt.
-constexpr std::array<Correction, 10> misspellings = {{
+constexpr std::array<Correction, 11> misspellings = {{
     {u"Paznja", u"Pažnja"},                // the title of the refusal box
     {u"reèi", u"reči"},                    // the count under a picked-word list, in an old code page
     {u"gramaticke", u"gramatičke"},        // the prompt of task 2
@@ -40,6 +40,7 @@ constexpr std::array<Correction, 10> misspellings = {{
     {u"napredka", u"napretka"},            // About
     {u"permanentu", u"permanentnu"},       // About
     {u"mutimedijalnu", u"multimedijalnu"}, // About
+    {u"cveče", u"cveće"},                  // the information of step 8
     {u"pojam.Prema", u"pojam. Prema"},     // the information of step 1
     {u"pesniku.Čak", u"pesniku. Čak"},     // the prose of task 10
 }};

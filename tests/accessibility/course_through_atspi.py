@@ -119,7 +119,10 @@ def wait_for(probe, what, timeout=10.0):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         pump()
-        value = probe()
+        try:
+            value = probe()
+        except GLib.GError:  # a window going away while it was read, as the splash does
+            value = None
         if value:
             return value
         time.sleep(0.02)
