@@ -1,6 +1,11 @@
 // The control layer on its own, where the course does not already prove it: the text box that keeps
-// its text as stored and maps the caret over line breaks.
+// its text as stored and maps the caret over line breaks, and what the texts answer a screen reader.
 #include "toolkit/TextArea.h"
+#include "toolkit/TextBox.h"
+
+#include <QAccessible>
+
+#include <climits>
 
 #include <gtest/gtest.h>
 
@@ -38,4 +43,35 @@ TEST(Toolkit, ATextAreaKeepsItsTextExactlyAndMapsSelStartOverLineBreaks) {
         EXPECT_EQ(text.textCursor().position(), row.shown);
         EXPECT_EQ(text.selStart(), row.readBack);
     }
+}
+
+// What a screen reader asks of a reading text and of an answer box: the line as the box lays it out,
+// the word at the start of a text that begins with an empty line (Qt's own answer never comes), and
+// edits only where the pupil could type.
+TEST(Toolkit, TextsAnswerAScreenReaderAtAnyOffset) {
+    toolkit::TextArea verses(u"Text1"_s, nullptr);
+    verses.setText(u"\r\nGore svoda, dnu pene, površina stene, svod voda\r\n"_s);
+    verses.resize(120, 200);
+    verses.show();
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&verses)->textInterface();
+    int start = -1, end = -1;
+    EXPECT_EQ(text->textAtOffset(0, QAccessible::WordBoundary, &start, &end), u"\n"_s);
+    EXPECT_EQ(text->textAfterOffset(0, QAccessible::WordBoundary, &start, &end), u"Gore "_s);
+    text->textAtOffset(1, QAccessible::LineBoundary, &start, &end);
+    EXPECT_EQ(start, 1);
+    EXPECT_LT(end, text->characterCount() - 1) << "the second paragraph takes more than one line here";
+    EXPECT_EQ(text->text(INT_MIN, 5), u"\nGore"_s);
+    const QString shown = verses.toPlainText();
+    QAccessible::queryAccessibleInterface(&verses)->editableTextInterface()->deleteText(0, INT_MAX);
+    EXPECT_EQ(verses.toPlainText(), shown) << "a reading text takes no edit";
+
+    toolkit::TextBox box(u"Text2"_s, nullptr);
+    box.setText(u"  "_s);
+    QAccessibleInterface* answer = QAccessible::queryAccessibleInterface(&box);
+    EXPECT_EQ(answer->textInterface()->textAtOffset(0, QAccessible::WordBoundary, &start, &end), u"  "_s);
+    answer->editableTextInterface()->insertText(INT_MAX, u"krompir"_s);
+    EXPECT_EQ(box.text(), u"  krompir"_s);
+    box.setReadOnly(true);
+    answer->editableTextInterface()->replaceText(INT_MIN, INT_MAX, u"x"_s);
+    EXPECT_EQ(box.text(), u"  krompir"_s);
 }

@@ -4,8 +4,10 @@ namespace toolkit {
 
 // Tells Qt's accessibility how the controls of this layer speak: a word, an option or a link label with
 // its role, state and action; a reading text with its caret and, when the pupil picks words from it, the
-// action of a click at the caret; a window or panel without its drawn decorations (the rings, lines and
-// shapes are parts of the picture, not controls). Done once, by the first control that needs it.
+// action of a click at the caret; an answer box; a window or panel without its drawn decorations (the
+// rings, lines and shapes are parts of the picture, not controls). On the desktop's accessibility bus, a
+// BridgeFront answers the text calls Qt's own bridge gets wrong. Done once, by the first control that
+// needs it.
 void installAccessibility();
 
 } // namespace toolkit

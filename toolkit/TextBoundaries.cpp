@@ -6,8 +6,18 @@ namespace toolkit {
 
 namespace {
 
-bool inWord(QChar c) {
-    return c.isLetterOrNumber() || c.isMark();
+// What a character is to the caret that moves by words: it stops at the start of each word, of each run
+// of punctuation and of each line, and passes over spaces.
+enum class Kind { Word, Punctuation, Space, LineBreak };
+
+Kind kindOf(QChar c) {
+    if (c.isLetterOrNumber() || c.isMark()) {
+        return Kind::Word;
+    }
+    if (c == u'\n') {
+        return Kind::LineBreak;
+    }
+    return c.isSpace() ? Kind::Space : Kind::Punctuation;
 }
 
 bool endsSentence(QChar c) {
@@ -60,7 +70,8 @@ QList<int> TextBoundaries::starts(TextPiece piece) const {
         break;
     case TextPiece::Word:
         for (int i = 1; i < length; ++i) {
-            if (inWord(m_text[i]) && !inWord(m_text[i - 1])) {
+            const Kind kind = kindOf(m_text[i]);
+            if (kind == Kind::LineBreak || (kind != Kind::Space && kind != kindOf(m_text[i - 1]))) {
                 starts.append(i);
             }
         }

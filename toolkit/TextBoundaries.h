@@ -6,9 +6,9 @@
 namespace toolkit {
 
 // The pieces a screen reader reads a text by. Each kind cuts the text into consecutive pieces that cover
-// it without a gap: a character; a word with what follows it up to the next word (what comes before the
-// first word is a piece of its own); a sentence, ended by . ! ? or … before a space, or by a line break;
-// a line as laid out on the screen; a paragraph, up to and with its line break.
+// it without a gap: a character; a word, a run of punctuation or a line break, each with the spaces
+// after it (where the caret moved by words stops, a piece begins); a sentence, ended by . ! ? or … before a
+// space, or by a line break; a line as laid out on the screen; a paragraph, up to and with its line break.
 enum class TextPiece { Character, Word, Sentence, Line, Paragraph, Whole };
 
 struct TextSpan {

@@ -25,6 +25,9 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp":print_suppressions=0
 QT_QPA_PLATFORM=offscreen build-sanitize/tests/tesmora_tests --gtest_brief=1
+echo "== The sweep over the accessibility bus, against the program built with the sanitizers"
+dbus-run-session -- bash tools/with-window-manager.sh \
+    /usr/bin/python3 tests/accessibility/sweep_over_the_bus.py build-sanitize/tesmora
 echo "== Hidden controls and a random assistive client through the bus, the program built with the sanitizers"
 dbus-run-session -- bash tools/with-window-manager.sh \
     /usr/bin/python3 tests/accessibility/hidden_and_hostile.py build-sanitize/tesmora
@@ -34,7 +37,7 @@ echo "== Fuzzing, ${FUZZ_SECONDS:-20} s a target"
 [ -f build-fuzz/CMakeCache.txt ] ||
     cmake -S . -B build-fuzz -DTESMORA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs"
-for target in judges word_picking; do
+for target in judges word_picking text_boundaries; do
     corpus=build-fuzz/corpus/$target
     mkdir -p "$corpus"
     build-fuzz/fuzz/fuzz_$target -max_total_time="${FUZZ_SECONDS:-20}" -rss_limit_mb=2048 -print_final_stats=0 \
