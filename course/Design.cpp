@@ -1,5 +1,6 @@
 #include "course/Design.h"
 
+#include "toolkit/Accessibility.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Label.h"
 #include "toolkit/ListView.h"
@@ -38,14 +39,52 @@ toolkit::TextArea* explanation(const QString& name, QWidget* panel, const QStrin
     return readingText(name, panel, QStringLiteral("Objašnjenje"), text, left, top, width, height);
 }
 
+namespace {
+
+QString spokenCount(int count) {
+    return QStringLiteral("Odabrane reči: %1.").arg(count);
+}
+
+QString pickingHint(int count) {
+    return QStringLiteral("Strelicama dovedi kursor do reči, a razmakom je izaberi. ") + spokenCount(count);
+}
+
+// The number a count caption shows, "Odabrane reèi ( 3 )".
+int countIn(const QString& caption) {
+    const qsizetype open = caption.lastIndexOf(u'(');
+    return open < 0 ? 0 : QStringView(caption).mid(open + 1).chopped(1).trimmed().toInt();
+}
+
+} // namespace
+
 void makePickable(toolkit::TextArea& text, toolkit::Label& count) {
     text.setPickable(true);
+    // The count is spoken as good Serbian, whatever its caption shows.
     const auto describe = [&text, &count] {
-        text.setAccessibleDescription(
-            QStringLiteral("Strelicama dovedi kursor do reči, a razmakom je izaberi. ") + count.caption());
+        const int listed = countIn(count.caption());
+        count.setAccessibleName(spokenCount(listed).chopped(1));
+        text.setAccessibleDescription(pickingHint(listed));
     };
     describe();
     QObject::connect(&count, &toolkit::Label::captionChanged, &text, describe);
+}
+
+QString pickNews(const QStringList& added, const QStringList& underCaret, int count) {
+    QString news;
+    if (added.size() == 1) {
+        news = QStringLiteral("Dodata reč: %1. ").arg(added.first());
+    } else if (!added.isEmpty()) {
+        news = QStringLiteral("Dodate reči: %1. ").arg(added.join(QStringLiteral(", ")));
+    } else if (!underCaret.isEmpty()) {
+        news = QStringLiteral("Reč %1 je već na listi. ").arg(underCaret.first());
+    } else {
+        news = QStringLiteral("Kursor nije na reči. ");
+    }
+    return news + spokenCount(count);
+}
+
+void tellPick(toolkit::TextArea& text, const QStringList& added, const QStringList& underCaret, int count) {
+    toolkit::tell(text, pickNews(added, underCaret, count));
 }
 
 toolkit::TextBox* answerBox(const QString& name, QWidget* panel, const QString& asks, int left, int top,
@@ -85,8 +124,13 @@ QString countCaption(int count) {
 }
 
 void removeSelected(toolkit::ListView& list, toolkit::Label& count) {
-    list.remove(list.selectedPosition());
+    const QString word = list.text(list.selectedPosition());
+    const bool removed = list.remove(list.selectedPosition());
     count.setCaption(countCaption(list.count()));
+    if (!removed) {
+        return;
+    }
+    toolkit::tell(list, QStringLiteral("Uklonjena reč: %1. ").arg(word) + spokenCount(list.count()));
 }
 
 } // namespace course

@@ -1,5 +1,8 @@
 #pragma once
 
+class QString;
+class QWidget;
+
 namespace toolkit {
 
 // Tells Qt's accessibility how the controls of this layer speak: a word, an option or a link label with
@@ -7,5 +10,8 @@ namespace toolkit {
 // action of a click at the caret; a window or panel without its drawn decorations (the rings, lines and
 // shapes are parts of the picture, not controls). Done once, by the first control that needs it.
 void installAccessibility();
+
+// A screen reader speaks `message` at once; the focus stays where it is.
+void tell(QWidget& control, const QString& message);
 
 } // namespace toolkit

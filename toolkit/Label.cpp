@@ -66,8 +66,9 @@ void Label::makeWord() {
     setRole(Role::Word);
 }
 
-void Label::makeOption(QWidget* ring) {
+void Label::makeOption(QWidget* ring, bool exclusive) {
     m_ring = ring;
+    m_exclusive = exclusive;
     ring->installEventFilter(this);
     setRole(Role::Option);
 }

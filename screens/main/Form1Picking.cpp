@@ -20,6 +20,7 @@ void Form1::pick(toolkit::TextArea& text, const course::WordIndex& index, toolki
         }
         count.setCaption(course::countCaption(list.count()));
     }
+    course::tellPick(text, added, course::entriesToAdd(index, text.selStart(), {}, rule), list.count());
 }
 
 void Form1::Form1_Text3_Click() {
