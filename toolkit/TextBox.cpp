@@ -1,12 +1,15 @@
 #include "toolkit/TextBox.h"
 
+#include "toolkit/Accessibility.h"
 #include "toolkit/Twips.h"
 
 #include <QAccessible>
+#include <QFontMetrics>
 
 namespace toolkit {
 
 TextBox::TextBox(const QString& name, QWidget* container) : QLineEdit(container) {
+    installAccessibility();
     setObjectName(name);
     setMouseTracking(true);
 }
@@ -23,6 +26,18 @@ void TextBox::focusInEvent(QFocusEvent* event) {
     QAccessibleEvent focus(this, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
     QLineEdit::focusInEvent(event);
+}
+
+QRect TextBox::characterRect(int offset) const {
+    // The text scrolls within the box: the caret tells by how much.
+    const QFontMetrics metrics(font());
+    const QString shown = displayText();
+    const int place = qBound(0, offset, static_cast<int>(shown.size()));
+    const QRect caret = cursorRect();
+    const int shift = caret.center().x() - metrics.horizontalAdvance(shown.left(cursorPosition()));
+    const int left = shift + metrics.horizontalAdvance(shown.left(place));
+    const int width = place < shown.size() ? metrics.horizontalAdvance(shown.mid(place, 1)) : 1;
+    return QRect(mapToGlobal(QPoint(left, caret.top())), QSize(width, caret.height()));
 }
 
 void TextBox::mouseMoveEvent(QMouseEvent* event) {

@@ -12,6 +12,9 @@ class TextBox : public QLineEdit {
 
     void setBackColor(quint32 bgrColour);
 
+    // Where the character at this offset stands on the screen (at the end, the place of the caret).
+    QRect characterRect(int offset) const;
+
   Q_SIGNALS:
     void mouseMoved();
 
