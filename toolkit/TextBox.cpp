@@ -3,8 +3,9 @@
 #include "toolkit/Accessibility.h"
 #include "toolkit/Twips.h"
 
-#include <QAccessible>
+#include <QFocusEvent>
 #include <QFontMetrics>
+#include <QTimer>
 
 namespace toolkit {
 
@@ -21,11 +22,16 @@ void TextBox::setBackColor(quint32 bgrColour) {
 }
 
 void TextBox::focusInEvent(QFocusEvent* event) {
-    // The box places its caret as it takes the focus; a screen reader hears the focus first, or it takes
-    // the caret's move for a silent change of focus and says nothing of the box.
-    QAccessibleEvent focus(this, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
-    QLineEdit::focusInEvent(event);
+    // A screen reader hears the focus before the caret: Qt tells the focus once this event is handled, so
+    // the box places its caret (and selects what it holds) only after that. Told the caret first, Orca
+    // takes its move for a silent change of focus and says nothing of the box.
+    const Qt::FocusReason reason = event->reason();
+    QTimer::singleShot(0, this, [this, reason] {
+        if (hasFocus()) {
+            QFocusEvent focusIn(QEvent::FocusIn, reason);
+            QLineEdit::focusInEvent(&focusIn);
+        }
+    });
 }
 
 QRect TextBox::characterRect(int offset) const {

@@ -21,9 +21,6 @@ from orca import Orca  # noqa: E402
 
 # The refusal is heard once on each lesson screen.
 REFUSED_AT = (1, 12, 20)
-# Word navigation in these texts waits for the program's own answers to word queries; until then the
-# walk finds words there by lines and characters.
-BY_CHARACTERS = {"Zadatak 9, stihovi iz kojih biraš zajedničke imenice"}
 ECHOES = re.compile(r"^(tab|left control|space|return|delete|right|left|shift|left shift|down|up|home|end) ?$")
 
 failures = []
@@ -38,17 +35,24 @@ def check(condition, message):
 class Pupil:
     def __init__(self, orca):
         self.orca = orca
+        # Where what Orca said of the control with the focus begins.
+        self.focus_mark = 0
 
     def press(self, *keys, hold=None):
-        """Presses keys (holding a modifier while Orca answers) and returns what Orca says to them."""
+        """Presses keys (holding a modifier until Orca has taken the last) and returns what Orca says."""
         mark = self.last_mark = self.orca.mark()
-        if hold:
-            subprocess.run(["xdotool", "keydown", hold, "key"] + list(keys), check=True)
-        else:
-            subprocess.run(["xdotool", "key"] + list(keys), check=True)
+        if "Tab" in keys:
+            self.focus_mark = mark
+        lines = self.orca.line_mark()
+        command = ["xdotool", "keydown", hold, "key"] if hold else ["xdotool", "key"]
+        subprocess.run(command + list(keys), check=True)
         try:
-            said = self.orca.wait_for(lambda s: [u for u in s if not ECHOES.match(u)], f"anything after {keys}", mark,
-                                      timeout=20)
+            last = keys[-1].split("+")[-1]
+            self.orca.wait_line(rf"PROCESS ATSPI_KEY_RELEASED_EVENT: '{re.escape(last)}'", f"the key {last}",
+                                mark=lines, timeout=30)
+            if last == "Tab":  # the focus lands on a control, which is spoken
+                self.orca.wait_for(lambda said: [u for u in said if not ECHOES.match(u)], "the focused control",
+                                   mark, timeout=20)
             self.orca.settle()
         finally:
             if hold:
@@ -56,7 +60,14 @@ class Pupil:
         return [u for u in self.orca.since(mark) if not ECHOES.match(u)]
 
     def type(self, text):
-        subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
+        """Types letter by letter, each once Orca has echoed the one before."""
+        for letter in text:
+            mark = self.orca.mark()
+            subprocess.run(["xdotool", "type", letter], check=True)
+            if letter.isalnum():
+                self.hear(rf"(?i)^{re.escape(letter)}\s*$", f"the echo of {letter!r}", mark)
+            else:  # a mark or a space is echoed by its name
+                self.orca.wait_for(lambda said: said, f"the echo of {letter!r}", mark)
 
     def hear(self, pattern, what, mark, timeout=30):
         regex = re.compile(pattern)
@@ -65,6 +76,11 @@ class Pupil:
     def tab_to(self, name, limit=60):
         """Tabs until Orca names the control; returns all it said of it."""
         prefix = name[:-1] if name.endswith("…") else name
+        self.orca.settle()
+        there = [u for u in self.orca.since(self.focus_mark) if not ECHOES.match(u)]
+        if any(u.startswith(prefix) for u in there):
+            self.last_mark = self.focus_mark
+            return there
         for _ in range(limit):
             said = self.press("Tab")
             if any(u.startswith(prefix) for u in said):
@@ -86,14 +102,17 @@ def pick(pupil, text_name, words):
     current = plain(first_line.split()[0]) if first_line.split() else ""
     count = 0
     for word in words:
-        if text_name in BY_CHARACTERS:
-            current = by_lines_to(pupil, word)
+        # Ctrl+Right says the word it passes; Ctrl+Left comes back to its start.
+        at_start = current == word
         for _ in range(400):
             if current == word:
                 break
-            spoken = pupil.press("Right", hold="ctrl")
-            current = plain(spoken[-1])
+            said = pupil.press("Right", hold="ctrl")
+            current = plain(said[-1]) if said else ""
         check(current == word, f"word navigation in {text_name!r} reached {word!r}")
+        if not at_start:
+            back = pupil.press("Left", hold="ctrl")
+            check(plain(back[-1]) == word, f"Ctrl+Left comes back to {word!r}: {back}")
         pupil.press("Right")
         mark = pupil.orca.mark()
         subprocess.run(["xdotool", "key", "space"], check=True)
@@ -104,47 +123,28 @@ def pick(pupil, text_name, words):
     mark = pupil.orca.mark()
     subprocess.run(["xdotool", "key", "space"], check=True)
     pupil.hear(r"^notification Reč .* je već na listi\. Odabrane reči: \d+\.$", "a word already listed", mark)
-    if text_name not in BY_CHARACTERS:
-        read_from_the_ends(pupil, text_name)
-
-
-def by_lines_to(pupil, word):
-    """Line by line from the top to the line that holds the word, then character by character into it."""
-    pupil.press("ctrl+Home")
-    line = ""
-    for _ in range(80):
-        line = pupil.press("Down")[-1]
-        if word in [plain(w) for w in line.split()]:
-            break
-    pupil.press("Home")
-    tokens = line.split(" ")
-    offset = 0
-    for token in tokens:
-        if plain(token) == word:
-            break
-        offset += len(token) + 1
-    for _ in range(offset):
-        pupil.press("Right")
-    return word
+    read_from_the_ends(pupil, text_name)
 
 
 def read_from_the_ends(pupil, text_name):
-    """Words and lines are read from the very end and the very start of the text."""
-    for keys in [("ctrl+End",), ("Left",), ("Up",), ("End",), ("Home",), ("ctrl+Home",), ("Down",), ("End",)]:
-        said = pupil.press(*keys)
-        check(said, f"{keys} in {text_name!r} is read")
-    said = pupil.press("Left", hold="ctrl")
-    check(said, f"a word back from a line's end in {text_name!r} is read")
+    """Words and lines are read from the very end and the very start of the text: nothing hangs, and each
+    move is heard."""
+    for start, keys in [("ctrl+End", [("Up", None), ("End", None), ("Left", "ctrl"), ("Home", None)]),
+                        ("ctrl+Home", [("Right", "ctrl"), ("Down", None), ("End", None), ("Home", None)])]:
+        pupil.press(start)
+        for key, hold in keys:
+            said = pupil.press(key, hold=hold)
+            check(said, f"{hold or ''} {key} from {start} in {text_name!r} is heard")
 
 
 def napred(pupil, expect_refusal=False, first=False):
     said = pupil.tab_to("Napred") if not first else pupil.tab_to("Započni vežbu")
-    mark = pupil.orca.mark()
+    mark = pupil.focus_mark = pupil.orca.mark()
     subprocess.run(["xdotool", "key", "Return"], check=True)
     if expect_refusal:
         pupil.hear(r"Paznja", "the refusal's title", mark)
         pupil.hear(r"Zadatak nije rešen !", "the refusal's text", mark)
-        mark = pupil.orca.mark()
+        mark = pupil.focus_mark = pupil.orca.mark()
         subprocess.run(["xdotool", "key", "Return"], check=True)
         pupil.hear(r"^Napred push button", "the focus back on Napred", mark)
     return said, mark

@@ -105,10 +105,14 @@ class Orca:
                     return
                 self.lock.wait(left)
 
-    def wait_line(self, pattern, what, timeout=60.0):
+    def line_mark(self):
+        with self.lock:
+            return len(self.lines)
+
+    def wait_line(self, pattern, what, timeout=60.0, mark=0):
         end = time.monotonic() + timeout
         with self.lock:
-            while not any(re.search(pattern, line) for line in self.lines):
+            while not any(re.search(pattern, line) for line in self.lines[mark:]):
                 left = end - time.monotonic()
                 if left <= 0:
                     raise AssertionError(f"Orca's log has no {what}")
