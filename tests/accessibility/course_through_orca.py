@@ -117,8 +117,8 @@ def pick(pupil, text_name, words):
         mark = pupil.orca.mark()
         subprocess.run(["xdotool", "key", "space"], check=True)
         count += 1
-        pupil.hear(rf"^notification Dodata reč: {re.escape(word)}\. Odabrane reči: \d+\.$", f"the pick of {word!r}",
-                   mark)
+        pupil.hear(rf"^notification Dodata reč: {re.escape(word)}[^.]*\. Odabrane reči: \d+\.$",
+                   f"the pick of {word!r}", mark)
     # The same word again is already listed.
     mark = pupil.orca.mark()
     subprocess.run(["xdotool", "key", "space"], check=True)
