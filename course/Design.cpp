@@ -1,5 +1,6 @@
 #include "course/Design.h"
 
+#include "toolkit/Accessibility.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Label.h"
 #include "toolkit/ListView.h"
@@ -50,13 +51,52 @@ toolkit::TextArea* explanation(const QString& name, QWidget* panel, const QStrin
                        width, height);
 }
 
+namespace {
+
+QString spokenCount(int count, content::Script script) {
+    return content::inScript(script, QStringLiteral("Odabrane reči: %1.")).arg(count);
+}
+
+// The number a count caption shows, "Odabrane reèi ( 3 )".
+int countIn(const QString& caption) {
+    const qsizetype open = caption.lastIndexOf(u'(');
+    return open < 0 ? 0 : QStringView(caption).mid(open + 1).chopped(1).trimmed().toInt();
+}
+
+} // namespace
+
 void makePickable(toolkit::TextArea& text, toolkit::Label& count, content::Script script) {
     text.setPickable(true);
     const QString how = content::inScript(
         script, QStringLiteral("Strelicama dovedi kursor do reči, a razmakom je izaberi. "));
-    const auto describe = [&text, &count, how] { text.setAccessibleDescription(how + count.caption()); };
+    // The count is spoken as good Serbian, whatever its caption shows.
+    const auto describe = [&text, &count, how, script] {
+        const QString listed = spokenCount(countIn(count.caption()), script);
+        count.setAccessibleName(listed.chopped(1));
+        text.setAccessibleDescription(how + listed);
+    };
     describe();
     QObject::connect(&count, &toolkit::Label::captionChanged, &text, describe);
+}
+
+QString pickNews(const QStringList& added, const QStringList& underCaret, int count, content::Script script) {
+    const auto say = [script](const QString& latin) { return content::inScript(script, latin); };
+    QString news;
+    if (added.size() == 1) {
+        news = say(QStringLiteral("Dodata reč: %1. ")).arg(added.first());
+    } else if (!added.isEmpty()) {
+        news = say(QStringLiteral("Dodate reči: %1. ")).arg(added.join(QStringLiteral(", ")));
+    } else if (!underCaret.isEmpty()) {
+        news = say(QStringLiteral("Reč %1 je već na listi. ")).arg(underCaret.first());
+    } else {
+        news = say(QStringLiteral("Kursor nije na reči. "));
+    }
+    return news + spokenCount(count, script);
+}
+
+void tellPick(toolkit::TextArea& text, const QStringList& added, const QStringList& underCaret, int count,
+              content::Script script) {
+    toolkit::tell(text, pickNews(added, underCaret, count, script));
 }
 
 toolkit::TextBox* answerBox(const QString& name, QWidget* panel, const QString& asks, int left, int top,
@@ -103,8 +143,14 @@ QString countCaption(int count, content::Script script) {
 }
 
 void removeSelected(toolkit::ListView& list, toolkit::Label& count, content::Script script) {
-    list.remove(list.selectedPosition());
+    const QString word = list.text(list.selectedPosition());
+    const bool removed = list.remove(list.selectedPosition());
     count.setCaption(countCaption(list.count(), script));
+    if (!removed) {
+        return;
+    }
+    toolkit::tell(list, content::inScript(script, QStringLiteral("Uklonjena reč: %1. ")).arg(word) +
+                            spokenCount(list.count(), script));
 }
 
 } // namespace course

@@ -4,6 +4,7 @@
 #include "toolkit/TextBox.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -34,6 +35,12 @@ toolkit::TextArea* explanation(const QString& name, QWidget* panel, const QStrin
 // A text the pupil picks words from: a click, or Space at the caret, picks the word there. A screen reader
 // hears how to pick, and the count of its list as it changes.
 void makePickable(toolkit::TextArea& text, toolkit::Label& count, content::Script script);
+// What a screen reader says of a pick: the words it added, or else the word
+// already listed under the caret, or that no word is there; then the list's new count.
+QString pickNews(const QStringList& added, const QStringList& underCaret, int count, content::Script script);
+// Tells a screen reader the news of a pick.
+void tellPick(toolkit::TextArea& text, const QStringList& added, const QStringList& underCaret, int count,
+              content::Script script);
 // An empty one-line box the pupil types an answer into; `asks` names what it asks for (the task and the
 // gap, a table cell by its column and case).
 toolkit::TextBox* answerBox(const QString& name, QWidget* panel, const QString& asks, int left, int top,
@@ -60,6 +67,7 @@ template <std::size_t N> std::array<QString, N> textsOf(const std::array<toolkit
 // as it has always shown it, unlike the label's first caption "Odabrane reči ( 0 )".
 QString countCaption(int count, content::Script script);
 // Removes the selected entry of a picked-word list, if any, and writes the count.
+// A screen reader hears which word left and how many remain.
 void removeSelected(toolkit::ListView& list, toolkit::Label& count, content::Script script);
 
 } // namespace course

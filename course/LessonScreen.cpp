@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QTimer>
 
+#include <climits>
 #include <utility>
 
 namespace course {
@@ -114,10 +115,27 @@ toolkit::PictureBox* LessonScreen::addPanel(const QString& name, std::function<v
     return panel;
 }
 
+QString LessonScreen::taskHeading(const QWidget& panel) {
+    // The task prompt nearest the top, and of two on one line the left one.
+    QString heading;
+    std::pair<int, int> highest(INT_MAX, INT_MAX);
+    for (const toolkit::Label* label : panel.findChildren<toolkit::Label*>()) {
+        const QPoint place = label->mapTo(&panel, QPoint(0, 0));
+        if (label->caption().startsWith(QLatin1String("ZADATAK")) &&
+            std::pair(place.y(), place.x()) < highest) {
+            highest = std::pair(place.y(), place.x());
+            heading = label->caption();
+        }
+    }
+    return heading;
+}
+
 void LessonScreen::fill(Panel& panel) {
     // Taken out before it runs, so that a design can never run twice.
     if (const std::function<void()> design = std::exchange(panel.design, nullptr)) {
         design();
+        // A screen reader names the panel after its first task as the focus enters it.
+        panel.box->setAccessibleName(taskHeading(*panel.box));
         // Tab goes through the panel in reading order, then on to "Napred", "Izlaz" and "O programu".
         toolkit::chainInReadingOrder(Command3, panel.box);
     }

@@ -4,6 +4,7 @@
 #include "toolkit/BridgeFront.h"
 #include "toolkit/Label.h"
 #include "toolkit/Line.h"
+#include "toolkit/Notice.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/Seen.h"
 #include "toolkit/Shape.h"
@@ -18,6 +19,14 @@ namespace toolkit {
 
 namespace {
 
+// A word as it is said: without the punctuation that follows it in its row ("USPOMENA." is "USPOMENA").
+QString spokenWord(QString caption) {
+    while (!caption.isEmpty() && caption.back().isPunct()) {
+        caption.chop(1);
+    }
+    return caption;
+}
+
 // A caption, or a word, an option or a link: what it is may be told after it is made.
 class LabelControl : public QAccessibleWidget {
   public:
@@ -28,7 +37,7 @@ class LabelControl : public QAccessibleWidget {
         case Label::Role::Word:
             return QAccessible::CheckBox;
         case Label::Role::Option:
-            return QAccessible::RadioButton;
+            return label()->exclusive() ? QAccessible::RadioButton : QAccessible::CheckBox;
         case Label::Role::Link:
             return QAccessible::Link;
         case Label::Role::Caption:
@@ -46,7 +55,10 @@ class LabelControl : public QAccessibleWidget {
     }
     QString text(QAccessible::Text t) const override {
         const QString text = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && text.isEmpty() ? label()->caption() : text;
+        if (t != QAccessible::Name || !text.isEmpty()) {
+            return text;
+        }
+        return label()->role() == Label::Role::Word ? spokenWord(label()->caption()) : label()->caption();
     }
     QStringList actionNames() const override {
         return acts() ? QStringList{ownAction()} : QAccessibleWidget::actionNames();
@@ -62,9 +74,7 @@ class LabelControl : public QAccessibleWidget {
 
   private:
     bool acts() const { return label()->role() != Label::Role::Caption; }
-    QString ownAction() const {
-        return label()->role() == Label::Role::Word ? toggleAction() : pressAction();
-    }
+    QString ownAction() const { return role() == QAccessible::CheckBox ? toggleAction() : pressAction(); }
     Label* label() const { return static_cast<Label*>(widget()); }
 };
 
@@ -107,6 +117,9 @@ QAccessibleInterface* controlOf(const QString& className, QObject* object) {
     if (className == QLatin1String("toolkit::PictureBox")) {
         return new Container(static_cast<QWidget*>(object), QAccessible::Pane);
     }
+    if (className == QLatin1String("toolkit::Notice")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    }
     if (className == QLatin1String("toolkit::Form")) {
         return new Container(static_cast<QWidget*>(object), QAccessible::Window);
     }
@@ -114,6 +127,12 @@ QAccessibleInterface* controlOf(const QString& className, QObject* object) {
 }
 
 } // namespace
+
+void tell(QWidget& control, const QString& message) {
+    QWidget* window = control.window();
+    auto* notice = window->findChild<Notice*>(QString(), Qt::FindDirectChildrenOnly);
+    (notice ? notice : new Notice(window))->tell(message);
+}
 
 void installAccessibility() {
     static const bool installed = [] {

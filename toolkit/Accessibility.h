@@ -1,5 +1,8 @@
 #pragma once
 
+class QString;
+class QWidget;
+
 namespace toolkit {
 
 // Tells Qt's accessibility how the controls of this layer speak: a word, an option or a link label with
@@ -9,5 +12,8 @@ namespace toolkit {
 // BridgeFront answers the text calls Qt's own bridge gets wrong. Done once, by the first control that
 // needs it.
 void installAccessibility();
+
+// A screen reader speaks `message` at once; the focus stays where it is.
+void tell(QWidget& control, const QString& message);
 
 } // namespace toolkit

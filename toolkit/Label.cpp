@@ -67,8 +67,9 @@ void Label::makeWord() {
     setRole(Role::Word);
 }
 
-void Label::makeOption(QWidget* ring) {
+void Label::makeOption(QWidget* ring, bool exclusive) {
     m_ring = ring;
+    m_exclusive = exclusive;
     ring->installEventFilter(this);
     setRole(Role::Option);
 }

@@ -13,7 +13,8 @@ namespace toolkit {
 // Such a label takes the focus by Tab and shows it, Space acts on it as a click does, and the arrow keys
 // move to the next or previous one of its kind beside it (a word of the same row, an option of the same
 // panel). A screen reader hears a word as a check box, checked while it is bold; an option as a radio
-// button, checked while its ring shows; a link as a link. Each has the one action a click has.
+// button when ringing it clears the others, or as a check box when it rings on its own, checked while its
+// ring shows; a link as a link. Each has the one action a click has.
 class Label : public QLabel {
     Q_OBJECT
   public:
@@ -37,10 +38,12 @@ class Label : public QLabel {
     void setPointer();
 
     void makeWord();
-    // An option whose choice shows as `ring` around its number.
-    void makeOption(QWidget* ring);
+    // An option whose choice shows as `ring` around its number; an exclusive one clears the others of
+    // its group when it is ringed.
+    void makeOption(QWidget* ring, bool exclusive);
     void makeLink();
     Role role() const { return m_role; }
+    bool exclusive() const { return m_exclusive; }
     // A word while bold, an option while its ring shows.
     bool checked() const;
     // Acts as a click does.
@@ -70,6 +73,7 @@ class Label : public QLabel {
     Role m_role = Role::Caption;
     QPointer<QWidget> m_ring;
     bool m_toldChecked = false;
+    bool m_exclusive = false;
 };
 
 } // namespace toolkit

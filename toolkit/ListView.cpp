@@ -87,6 +87,16 @@ void ListView::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
 }
 
+void ListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // An entry picked from a text becomes current while the pupil reads on in the text: only with the
+    // focus does the list tell a screen reader that its current entry is focused.
+    if (hasFocus()) {
+        QListWidget::currentChanged(current, previous);
+    } else {
+        QAbstractItemView::currentChanged(current, previous);
+    }
+}
+
 void ListView::resizeEvent(QResizeEvent* event) {
     QListWidget::resizeEvent(event);
     const QRect area = contentsRect();

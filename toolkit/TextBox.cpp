@@ -3,7 +3,9 @@
 #include "toolkit/Accessibility.h"
 #include "toolkit/Twips.h"
 
+#include <QFocusEvent>
 #include <QFontMetrics>
+#include <QTimer>
 
 namespace toolkit {
 
@@ -17,6 +19,19 @@ void TextBox::setBackColor(quint32 bgrColour) {
     QPalette colours = palette();
     colours.setColor(QPalette::Base, QColor(bgr(bgrColour)));
     setPalette(colours);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    // A screen reader hears the focus before the caret: Qt tells the focus once this event is handled, so
+    // the box places its caret (and selects what it holds) only after that. Told the caret first, Orca
+    // takes its move for a silent change of focus and says nothing of the box.
+    const Qt::FocusReason reason = event->reason();
+    QTimer::singleShot(0, this, [this, reason] {
+        if (hasFocus()) {
+            QFocusEvent focusIn(QEvent::FocusIn, reason);
+            QLineEdit::focusInEvent(&focusIn);
+        }
+    });
 }
 
 QRect TextBox::characterRect(int offset) const {

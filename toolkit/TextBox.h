@@ -19,6 +19,7 @@ class TextBox : public QLineEdit {
     void mouseMoved();
 
   protected:
+    void focusInEvent(QFocusEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 

@@ -53,6 +53,16 @@ void TreeView::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void TreeView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // The outline moves with the course while the pupil is elsewhere; only with the focus does it tell a
+    // screen reader that its current node is focused.
+    if (hasFocus()) {
+        QTreeWidget::currentChanged(current, previous);
+    } else {
+        QAbstractItemView::currentChanged(current, previous);
+    }
+}
+
 void TreeView::ensureVisible(Node* node) {
     if (node) {
         scrollToItem(node);

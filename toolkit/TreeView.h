@@ -35,6 +35,7 @@ class TreeView : public QTreeWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
   private:
     QList<Node*> m_nodes;

@@ -9,6 +9,9 @@ packages=(cmake g++ make qt6-base-dev libgl-dev googletest libgtest-dev libbench
 packages+=(dpkg-dev lintian man-db)
 # The real-window tests: a window manager, pointer and keys through the X server, the accessibility bus.
 packages+=(openbox xdotool x11-utils x11-xkb-utils dbus-daemon at-spi2-core python3-pyatspi)
+# The walk through the screen reader: Orca, speaking through speech-dispatcher and espeak-ng into ALSA's
+# null device.
+packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

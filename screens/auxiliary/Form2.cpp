@@ -44,6 +44,8 @@ Form2::Form2(Program& owner)
       Label1(new toolkit::Label(QStringLiteral("Label1"), Picture2, owner.shown(QStringLiteral("Tesmora")))),
       Timer1(new toolkit::Timer(QStringLiteral("Timer1"), this, 4000, true)), program(owner) {
     setBorderless();
+    // A window without a title bar still has a name for a screen reader.
+    setAccessibleName(QStringLiteral("Tesmora"));
     setClientSize(6375, 3735);
     toolkit::place(Picture1, 0, 0, 6375, 3735);
     Picture1->setBackgroundRole(QPalette::Base);

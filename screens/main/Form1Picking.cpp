@@ -20,6 +20,8 @@ void Form1::pick(toolkit::TextArea& text, const course::WordIndex& index, toolki
         }
         count.setCaption(course::countCaption(list.count(), script()));
     }
+    course::tellPick(text, added, course::entriesToAdd(index, text.selStart(), {}, rule), list.count(),
+                     script());
 }
 
 void Form1::Form1_Text3_Click() {

@@ -79,6 +79,8 @@ void Form3::Form3_Text51_Click() {
         ListView5->add(entry);
         Label12->setCaption(course::countCaption(ListView5->count(), script()));
     }
+    course::tellPick(*Text51, added, course::poemEntriesToAdd(PoemIndex, Text51->selStart(), {}),
+                     ListView5->count(), script());
 }
 
 // The poem never keeps the focus, so it cannot be typed into.

@@ -52,11 +52,11 @@ toolkit::Shape* ring(const QString& name, QWidget* panel, int left, int top, int
     return shape;
 }
 
-// An option, chosen while its ring shows.
+// An option, chosen while its ring shows; an exclusive one clears the other of its pair.
 toolkit::Label* option(const QString& name, QWidget* panel, const QString& text, toolkit::Shape* chosen,
-                       int left, int top, int width, int height) {
+                       bool exclusive, int left, int top, int width, int height) {
     toolkit::Label* label = clickable(name, panel, text, left, top, width, height);
-    label->makeOption(chosen);
+    label->makeOption(chosen, exclusive);
     chosen->raise(); // drawn over its option
     return label;
 }
@@ -170,7 +170,7 @@ void Form3::designTask19() {
                      shown(QStringLiteral(
                          "Dečaci su stigli u školu. Opalo lišće ležalo je svuda uokolo. Drveće je bilo golo. "
                          "Pod nogama, pucketalo je suvo granje.")),
-                     Shape5, 1320, 3720, 8055, 615);
+                     Shape5, false, 1320, 3720, 8055, 615);
     Label30->setAccessibleName(QStringLiteral("1. ") + Label30->caption());
     Label35 = clickable(QStringLiteral("Label35"), Picture3, QStringLiteral("2."), 840, 4560, 360, 300);
     Shape4 = ring(QStringLiteral("Shape4"), Picture3, 720, 4440, 375, 495);
@@ -178,7 +178,7 @@ void Form3::designTask19() {
                      shown(QStringLiteral(
                          "Deca su stigla u školu. Opalo lišće ležalo je svuda uokolo. Drveće je bilo golo. "
                          "Pod nogama, pucketalo je suvo granje.")),
-                     Shape4, 1320, 4560, 8055, 615);
+                     Shape4, false, 1320, 4560, 8055, 615);
     Label31->setAccessibleName(QStringLiteral("2. ") + Label31->caption());
 
     // A click on an option's number acts as a click on its sentence series.
@@ -263,9 +263,9 @@ void Form3::designTasks22And23() {
     Shape8 = ring(QStringLiteral("Shape8"), Picture7, 3280, 4320, 345, 300);
     Shape9 = ring(QStringLiteral("Shape9"), Picture7, 3270, 4800, 350, 300);
     Label69 = option(QStringLiteral("Label69"), Picture7, shown(QStringLiteral("1. Jesu gradivne imenice")),
-                     Shape8, 3360, 4320, 4095, 300);
+                     Shape8, true, 3360, 4320, 4095, 300);
     Label70 = option(QStringLiteral("Label70"), Picture7, shown(QStringLiteral("2. Nisu gradivne imenice")),
-                     Shape9, 3360, 4800, 4095, 300);
+                     Shape9, true, 3360, 4800, 4095, 300);
 
     connect(Label69, &toolkit::Label::clicked, this, &Form3::Form3_Label69_Click);
     connect(Label70, &toolkit::Label::clicked, this, &Form3::Form3_Label70_Click);

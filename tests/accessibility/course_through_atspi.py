@@ -59,18 +59,18 @@ ANSWERS = {
         for w in ["Diko", "snago", "blago", "dušo", "drago"]],
     10: [("pick", "Zadatak 12, reči iz kojih biraš", w)
          for w in ["Lepota", "strah", "misao", "ljubav", "pravednost", "bol"]],
-    11: [("toggle", w) for w in ["RAVNOPRAVNOST,", "PRAVDA,", "SETA,", "LJUBAV,", "STRAH,"]],
-    12: [("toggle", "MUDROST,"), ("toggle", "PLAŠLJIVOST,")] +
+    11: [("toggle", w) for w in ["RAVNOPRAVNOST", "PRAVDA", "SETA", "LJUBAV", "STRAH"]],
+    12: [("toggle", "MUDROST"), ("toggle", "PLAŠLJIVOST")] +
         [("type", f"Zadatak 16, apstraktna imenica za opis {i}", w)
          for i, w in enumerate(["jednakost", "strah", "ljubav", "pamet"], 1)],
     13: [("pick", "Zadatak 17, narodna pesma iz koje biraš glagolske imenice", w) for w in ["Oranje", "četovanja"]],
     14: [("type", f"Zadatak 18, glagolska imenica od glagola {v}", n) for v, n in zip(VERBS, VERBAL)],
-    15: [("press", "2. Deca su stigla…")],
+    15: [("toggle", "2. Deca su stigla…")],
     16: [("type", f"Zadatak 20, zbirna imenica od imenice {n}", c) for n, c in zip(NOUNS, COLLECTIVE)],
     17: [("type", "Zadatak 21, prva praznina", "шљунак"), ("type", "Zadatak 21, druga praznina", "cement")],
     18: [("toggle", "tanjir"), ("toggle", "nož"), ("press", "1. Jesu gradivne imenice")],
-    19: [("toggle", w) for w in ["NEDRA,", "PANTALONE,", "MERDEVINE."]],
-    20: [("toggle", "vile."), ("toggle", "usta", 2)],
+    19: [("toggle", w) for w in ["NEDRA", "PANTALONE", "MERDEVINE"]],
+    20: [("toggle", "vile"), ("toggle", "usta", 2)],
 }
 CYRILLIC = "--cyrillic" in sys.argv[2:]
 LETTERS = dict(zip("abcčćdđefghijklmnoprsštuvzž", "абцчћдђефгхијклмнопрсштувзж"))
@@ -211,11 +211,11 @@ def pick(frame, text_name, word):
     act(text, "Press")
     wait_for(lambda: listed.childCount > before, f"{word!r} in the list")
     wait_for(lambda: any(e.type.startswith("object:children-changed") for e in events), "the list's change")
-    count = f"( {listed.childCount} )"
+    count = shown(f"Odabrane reči: {listed.childCount}")
     wait_for(lambda: any(e.type.startswith("object:property-change:accessible-name")
-                         and e.source.name.endswith(count) for e in events), "the count label's new count")
+                         and e.source.name == count for e in events), "the count label's new count")
     wait_for(lambda: any(e.type.startswith("object:property-change:accessible-description")
-                         and e.source.name == shown(text_name) and e.source.description.endswith(count)
+                         and e.source.name == shown(text_name) and e.source.description.endswith(count + ".")
                          for e in events),
              "the new count in the text's description")
 
