@@ -6,12 +6,12 @@ namespace checks {
 
 namespace {
 
-// The Latin letters of the small Cyrillic letters from а (U+0430) to џ (U+045F); empty for the letters
-// that are not Serbian (й, щ ... я, ѐ, ё, ѓ, є, ѕ, і, ї, ќ, ѝ, ў).
+// The Latin letters of the small Cyrillic letters from а (U+0430) to џ (U+045F), the accented ѐ and ѝ
+// included; empty for the letters that are not Serbian (й, щ ... я, ё, ѓ, є, ѕ, і, ї, ќ, ў).
 constexpr const char16_t* smallLetters[] = {
     u"a", u"b", u"v", u"g", u"d", u"e", u"ž", u"z", u"i", u"",   u"k",  u"l", u"m", u"n", u"o", u"p",
     u"r", u"s", u"t", u"u", u"f", u"h", u"c", u"č", u"š", u"",   u"",   u"",  u"",  u"",  u"",  u"",
-    u"",  u"",  u"đ", u"",  u"",  u"",  u"",  u"",  u"j", u"lj", u"nj", u"ć", u"",  u"",  u"",  u"dž"};
+    u"è", u"",  u"đ", u"",  u"",  u"",  u"",  u"",  u"j", u"lj", u"nj", u"ć", u"",  u"ì", u"",  u"dž"};
 
 QStringView latinOf(char16_t small) {
     return small >= u'а' && small <= u'џ' ? QStringView(smallLetters[small - u'а']) : QStringView();
@@ -43,8 +43,37 @@ QString toLatin(const QString& s) {
 
 } // namespace
 
+// The capital of a small letter of the Serbian Latin alphabet (and of è and ì, which the accented
+// Cyrillic letters are read as); every other character stays itself, so that no foreign letter (ı, ß, ſ,
+// ﬁ) turns into a Latin capital and passes for one.
+QChar capital(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= u'a' && u <= u'z')
+        return QChar(u - u'a' + u'A');
+    switch (u) {
+    case u'č':
+        return u'Č';
+    case u'ć':
+        return u'Ć';
+    case u'đ':
+        return u'Đ';
+    case u'š':
+        return u'Š';
+    case u'ž':
+        return u'Ž';
+    case u'è':
+        return u'È';
+    case u'ì':
+        return u'Ì';
+    default:
+        return c;
+    }
+}
+
 QString normal(const QString& s) {
-    return toLatin(s.normalized(QString::NormalizationForm_C));
+    // Composed again after the Cyrillic is read, so that a Cyrillic letter followed by a combining mark
+    // is the letter its Latin twin with that mark is.
+    return toLatin(s.normalized(QString::NormalizationForm_C)).normalized(QString::NormalizationForm_C);
 }
 
 QStringList normalAll(const QStringList& list) {
@@ -66,7 +95,10 @@ QString trimSpaces(const QString& s) {
 }
 
 QString capitals(const QString& s) {
-    return s.toUpper();
+    QString out = s;
+    for (QChar& c : out)
+        c = capital(c);
+    return out;
 }
 
 QString clean(const QString& s) {
@@ -95,7 +127,7 @@ bool prefixSuffixOrLetter(const QString& text, QStringView prefix, QStringView s
                           QChar letter) {
     const bool prefixHolds = trimSpaces(capitals(left(text, prefix.size()))) == prefix;
     const bool suffixHolds = trimSpaces(capitals(right(text, suffix.size()))) == suffix;
-    const bool letterHolds = charAt(text, letterPos1).toUpper() == letter;
+    const bool letterHolds = capital(charAt(text, letterPos1)) == letter;
     return prefixHolds || suffixHolds || letterHolds;
 }
 

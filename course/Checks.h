@@ -18,8 +18,9 @@ namespace checks {
 
 // A text as every judge reads it, before any rule: Unicode normal form C (so that "z" followed by a
 // combining caron is the letter "ž"), then the letters of the Serbian Cyrillic alphabet written as their
-// Latin letters (Ж as Ž, Љ as Lj, Џ as Dž). A capital Љ, Њ or Џ is written LJ, NJ or DŽ beside capitals
-// ("ЉУБАВ" is "LJUBAV") and Lj, Nj or Dž otherwise ("Љубав" is "Ljubav").
+// Latin letters (Ж as Ž, Љ as Lj, Џ as Dž, the accented Ѐ and Ѝ as È and Ì), then normal form C once more.
+// A capital Љ, Њ or Џ is written LJ, NJ or DŽ beside capitals ("ЉУБАВ" is "LJUBAV") and Lj, Nj or Dž
+// otherwise ("Љубав" is "Ljubav"). Letters of other alphabets stay as they are.
 QString normal(const QString& s);
 
 // Every entry read so.
@@ -28,7 +29,9 @@ QStringList normalAll(const QStringList& list);
 // Removes leading and trailing U+0020 spaces; tabs and line breaks stay.
 QString trimSpaces(const QString& s);
 
-// Capital letters, as QString::toUpper gives them.
+// The small letters of the Serbian Latin alphabet as capitals; every other character, a letter of another
+// alphabet included, stays itself.
+QChar capital(QChar c);
 QString capitals(const QString& s);
 
 // Read as above, spaces trimmed, capitals: the usual form in which a typed answer is compared.

@@ -9,11 +9,21 @@
 
 namespace course {
 
+namespace {
+
+// A text that takes more lines in Cyrillic than in Latin makes its caption taller.
+void fitHeight(toolkit::Label& label) {
+    label.resize(label.width(), std::max(label.height(), label.heightForWidth(label.width())));
+}
+
+} // namespace
+
 toolkit::Label* labelAt(const QString& name, QWidget* panel, const QString& text, int left, int top,
                         int width, int height) {
     auto* label = new toolkit::Label(name, panel, text);
     label->setWordWrap(true);
     toolkit::place(label, left, top, width, height);
+    fitHeight(*label);
     return label;
 }
 
@@ -21,6 +31,7 @@ toolkit::Label* prompt(const QString& name, QWidget* panel, const QString& text,
                        int height) {
     toolkit::Label* label = labelAt(name, panel, text, left, top, width, height);
     label->setBold(true);
+    fitHeight(*label);
     return label;
 }
 
@@ -34,16 +45,16 @@ toolkit::TextArea* readingText(const QString& name, QWidget* panel, const QStrin
 }
 
 toolkit::TextArea* explanation(const QString& name, QWidget* panel, const QString& text, int left, int top,
-                               int width, int height) {
-    return readingText(name, panel, QStringLiteral("Objašnjenje"), text, left, top, width, height);
+                               int width, int height, content::Script script) {
+    return readingText(name, panel, content::inScript(script, QStringLiteral("Objašnjenje")), text, left, top,
+                       width, height);
 }
 
-void makePickable(toolkit::TextArea& text, toolkit::Label& count) {
+void makePickable(toolkit::TextArea& text, toolkit::Label& count, content::Script script) {
     text.setPickable(true);
-    const auto describe = [&text, &count] {
-        text.setAccessibleDescription(
-            QStringLiteral("Strelicama dovedi kursor do reči, a razmakom je izaberi. ") + count.caption());
-    };
+    const QString how = content::inScript(
+        script, QStringLiteral("Strelicama dovedi kursor do reči, a razmakom je izaberi. "));
+    const auto describe = [&text, &count, how] { text.setAccessibleDescription(how + count.caption()); };
     describe();
     QObject::connect(&count, &toolkit::Label::captionChanged, &text, describe);
 }
@@ -56,37 +67,44 @@ toolkit::TextBox* answerBox(const QString& name, QWidget* panel, const QString& 
     return box;
 }
 
-toolkit::ListView* pickedList(const QString& name, QWidget* panel, int left, int top, int width, int height) {
-    auto* list = new toolkit::ListView(name, panel, QStringLiteral("Odabrane reči"));
+toolkit::ListView* pickedList(const QString& name, QWidget* panel, int left, int top, int width, int height,
+                              content::Script script) {
+    auto* list =
+        new toolkit::ListView(name, panel, content::inScript(script, QStringLiteral("Odabrane reči")));
     toolkit::place(list, left, top, width, height);
     list->setColumnWidth(width - 300);
     return list;
 }
 
 toolkit::CommandButton* removeButton(const QString& name, toolkit::ListView* list, int left, int top,
-                                     int width, int height) {
-    auto* button = new toolkit::CommandButton(name, list->parentWidget(),
-                                              QStringLiteral(" Ukloni odabranu stavku sa liste "));
+                                     int width, int height, content::Script script) {
+    auto* button = new toolkit::CommandButton(
+        name, list->parentWidget(),
+        content::inScript(script, QStringLiteral(" Ukloni odabranu stavku sa liste ")));
     QFont smaller = button->font();
     smaller.setPointSizeF(8.25);
     button->setFont(smaller);
     toolkit::place(button, left, top, width, height);
-    removesFrom(*button, *list);
+    // A caption wider in Cyrillic than in Latin widens its button.
+    button->resize(std::max(button->width(), button->fontMetrics().horizontalAdvance(button->caption()) + 8),
+                   button->height());
+    removesFrom(*button, *list, script);
     return button;
 }
 
-void removesFrom(toolkit::CommandButton& button, toolkit::ListView& list) {
-    button.setAccessibleName(QStringLiteral("Ukloni odabranu stavku sa liste"));
+void removesFrom(toolkit::CommandButton& button, toolkit::ListView& list, content::Script script) {
+    button.setAccessibleName(content::inScript(script, QStringLiteral("Ukloni odabranu stavku sa liste")));
     list.setRemoveButton(&button);
 }
 
-QString countCaption(int count) {
-    return QStringLiteral("Odabrane reèi ( ") + QString::number(count) + QStringLiteral(" )");
+QString countCaption(int count, content::Script script) {
+    return content::inScript(script, QStringLiteral("Odabrane reèi ( ")) + QString::number(count) +
+           QStringLiteral(" )");
 }
 
-void removeSelected(toolkit::ListView& list, toolkit::Label& count) {
+void removeSelected(toolkit::ListView& list, toolkit::Label& count, content::Script script) {
     list.remove(list.selectedPosition());
-    count.setCaption(countCaption(list.count()));
+    count.setCaption(countCaption(list.count(), script));
 }
 
 } // namespace course

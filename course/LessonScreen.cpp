@@ -35,23 +35,27 @@ toolkit::PictureBox* narrowBox(const QString& name, QWidget* screen, int left, i
 
 } // namespace
 
-LessonScreen::LessonScreen(const Frame& frame, toolkit::Host& host)
+LessonScreen::LessonScreen(const Frame& frame, toolkit::Host& host, content::Script script)
     : toolkit::Form(frame.name), Label1(new toolkit::Label(QStringLiteral("Label1"), this)),
       TreeView1(new toolkit::TreeView(QStringLiteral("TreeView1"), this)),
-      Command1(button(QStringLiteral("Command1"), this, QStringLiteral("Napred"), 10680, 1455)),
-      Command2(button(QStringLiteral("Command2"), this, QStringLiteral("Izlaz"), 8880, 1575)),
-      Command3(button(QStringLiteral("Command3"), this, QStringLiteral("O programu"), 240, 1575)),
+      Command1(button(QStringLiteral("Command1"), this, content::inScript(script, QStringLiteral("Napred")),
+                      10680, 1455)),
+      Command2(button(QStringLiteral("Command2"), this, content::inScript(script, QStringLiteral("Izlaz")),
+                      8880, 1575)),
+      Command3(button(QStringLiteral("Command3"), this,
+                      content::inScript(script, QStringLiteral("O programu")), 240, 1575)),
       Image7(new toolkit::Image(QStringLiteral("Image7"), this)),
       Picture5(narrowBox(QStringLiteral("Picture5"), this, frame.picture5Left, frame.picture5Top)),
       Picture8(narrowBox(QStringLiteral("Picture8"), this, frame.picture8Left, frame.picture8Top)),
-      results(this, frame.lastTaskRow), picResult(results.picResult()), m_host(host) {
-    setCaption(QStringLiteral("Tesmora"));
+      results(this, frame.lastTaskRow, script), picResult(results.picResult()), m_host(host),
+      m_script(script) {
+    setCaption(shown(QStringLiteral("Tesmora")));
     setClientSize(frame.clientWidth, frame.clientHeight);
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(9.75);
     setFont(arial);
 
-    Label1->setCaption(QStringLiteral("- Obraćanje učeniku -"));
+    Label1->setCaption(shown(QStringLiteral("- Obraćanje učeniku -")));
     Label1->setForeColor(0x000080);
     QFont title(QStringLiteral("Arial"));
     title.setPointSizeF(15.75);
@@ -63,7 +67,7 @@ LessonScreen::LessonScreen(const Frame& frame, toolkit::Host& host)
     toolkit::place(TreeView1, 120, 960, 2055, 5535);
     // The outline only shows where the course stands: Tab passes it by.
     TreeView1->setFocusPolicy(Qt::ClickFocus);
-    TreeView1->setAccessibleName(QStringLiteral("Tok kursa"));
+    TreeView1->setAccessibleName(shown(QStringLiteral("Tok kursa")));
     Command1->setTag(QStringLiteral("0"));
 
     // A press judges the panel in view. Connected before any screen's own handler, this makes that
@@ -77,7 +81,8 @@ LessonScreen::LessonScreen(const Frame& frame, toolkit::Host& host)
 }
 
 void LessonScreen::refuse() {
-    m_host.messageBox(this, QStringLiteral("Zadatak nije rešen !"), QStringLiteral("Paznja"), 48);
+    m_host.messageBox(this, shown(QStringLiteral("Zadatak nije rešen !")), shown(QStringLiteral("Paznja")),
+                      48);
 }
 
 void LessonScreen::outlineUpdate() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/Script.h"
 #include "course/ResultStrip.h"
 #include "toolkit/Form.h"
 #include "toolkit/TreeView.h"
@@ -34,7 +35,11 @@ struct Frame {
 class LessonScreen : public toolkit::Form {
     Q_OBJECT
   public:
-    LessonScreen(const Frame& frame, toolkit::Host& host);
+    LessonScreen(const Frame& frame, toolkit::Host& host, content::Script script);
+
+    // The script of the course, and a fixed text of it as the pupil reads it.
+    content::Script script() const { return m_script; }
+    QString shown(const QString& latin) const { return content::inScript(m_script, latin); }
 
     toolkit::Label* Label1;
     toolkit::TreeView* TreeView1;
@@ -87,6 +92,7 @@ class LessonScreen : public toolkit::Form {
     void prepareNext(qsizetype shown);
 
     toolkit::Host& m_host;
+    const content::Script m_script;
     QList<Panel> m_panels;
     QPointer<LessonScreen> m_following;
 };

@@ -20,24 +20,25 @@ QList<int> tasksOfStep(int step) {
     return tasks;
 }
 
-QString stepTitle(int step) {
-    return QStringLiteral("- %1. Korak -").arg(step);
+QString stepTitle(int step, content::Script script) {
+    return content::inScript(script, QStringLiteral("- %1. Korak -")).arg(step);
 }
 
 QString stepKey(int step) {
     return QStringLiteral("n%1").arg(2 * step - 1);
 }
 
-void buildOutline(toolkit::TreeView& tree, const OutlineKeys& keys) {
-    tree.select(tree.add(QStringLiteral("Uvod")));
+void buildOutline(toolkit::TreeView& tree, const OutlineKeys& keys, content::Script script) {
+    const QString stepCaption = content::inScript(script, QStringLiteral("%1. Korak"));
+    const QString taskCaption = content::inScript(script, QStringLiteral("Zadatak %1"));
+    tree.select(tree.add(content::inScript(script, QStringLiteral("Uvod"))));
     for (int step = 1; step <= stepCount; ++step) {
         const bool keyed = step >= keys.firstKeyedStep && step <= keys.lastKeyedStep;
         toolkit::TreeView::Node* stepNode =
-            tree.add(QStringLiteral("%1. Korak").arg(step), keyed ? stepKey(step) : QString());
+            tree.add(stepCaption.arg(step), keyed ? stepKey(step) : QString());
         for (int task : tasksOfStep(step)) {
             const bool last = keys.lastTaskKeyed && task == taskCount;
-            tree.add(QStringLiteral("Zadatak %1").arg(task), last ? QStringLiteral("last") : QString(),
-                     stepNode);
+            tree.add(taskCaption.arg(task), last ? QStringLiteral("last") : QString(), stepNode);
         }
         tree.expand(stepNode);
     }

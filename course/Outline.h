@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/Script.h"
+
 #include <QList>
 #include <QString>
 
@@ -17,7 +19,7 @@ inline constexpr int taskCount = 26;
 QList<int> tasksOfStep(int step);
 
 // "- 3. Korak -", as the step title of a lesson screen reads.
-QString stepTitle(int step);
+QString stepTitle(int step, content::Script script);
 
 // The key of a step's node in an outline: "n" and the first progress tag of the step.
 QString stepKey(int step);
@@ -31,6 +33,6 @@ struct OutlineKeys {
 };
 
 // Fills an empty outline: "Uvod", then each step with its tasks, every step expanded, "Uvod" selected.
-void buildOutline(toolkit::TreeView& tree, const OutlineKeys& keys);
+void buildOutline(toolkit::TreeView& tree, const OutlineKeys& keys, content::Script script);
 
 } // namespace course

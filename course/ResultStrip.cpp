@@ -31,15 +31,17 @@ constexpr int columnWidth = 420;
 
 } // namespace
 
-ResultStrip::ResultStrip(QWidget* screen, int lastTask)
+ResultStrip::ResultStrip(QWidget* screen, int lastTask, content::Script script)
     : m_strip(new toolkit::PictureBox(QStringLiteral("picResult"), screen)) {
     toolkit::place(m_strip, 120, 6480, 12255, 1200);
     m_strip->setBordered(true);
     m_strip->hide();
-    toolkit::place(new toolkit::Label(QStringLiteral("Label2"), m_strip, QStringLiteral("Zadatak br.")), 120,
-                   240, 1035, 255);
-    toolkit::place(new toolkit::Label(QStringLiteral("Label5"), m_strip, QStringLiteral("Rezultat")), 120,
-                   720, 1035, 255);
+    toolkit::place(new toolkit::Label(QStringLiteral("Label2"), m_strip,
+                                      content::inScript(script, QStringLiteral("Zadatak br."))),
+                   120, 240, 1035, 255);
+    toolkit::place(new toolkit::Label(QStringLiteral("Label5"), m_strip,
+                                      content::inScript(script, QStringLiteral("Rezultat"))),
+                   120, 720, 1035, 255);
     for (int task = 1; task <= taskCount; ++task) {
         if (task > lastTask) {
             m_labels.append(nullptr);

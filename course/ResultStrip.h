@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/Script.h"
 #include "toolkit/Picture.h"
 
 #include <QList>
@@ -17,7 +18,7 @@ namespace course {
 // the strip is hidden and kept up to date all the same.
 class ResultStrip {
   public:
-    ResultStrip(QWidget* screen, int lastTask);
+    ResultStrip(QWidget* screen, int lastTask, content::Script script);
 
     toolkit::PictureBox* picResult() const { return m_strip; }
     bool carries(int task) const;

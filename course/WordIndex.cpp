@@ -1,5 +1,6 @@
 #include "course/WordIndex.h"
 
+#include "content/Script.h"
 #include "course/Checks.h"
 
 #include <algorithm>
@@ -101,17 +102,20 @@ QStringList entriesToAdd(const WordIndex& index, int selStart, const QStringList
         if (!underCaret(index, i, pos))
             continue;
         const QString& word = index.words.at(i);
+        // In a Cyrillic text the two words, and the entry they make, are written in Cyrillic.
+        const QString read = checks::normal(word);
         const bool joint = rule == PickRule::AlpskogVenca &&
-                           (word == QLatin1String("Alpskog") || word == QLatin1String("venca"));
+                           (read == QLatin1String("Alpskog") || read == QLatin1String("venca"));
+        const QString jointEntry = read == word ? QString(alpskogVenca) : content::toCyrillic(alpskogVenca);
         const auto isListed = [&](const QString& entry) {
-            return entry == word || (joint && entry == alpskogVenca);
+            return entry == word || (joint && entry == jointEntry);
         };
         if (std::any_of(listed.begin(), listed.end(), isListed) ||
             std::any_of(added.begin(), added.end(), isListed))
             continue;
         if (rule == PickRule::StopAtDash && checks::trimSpaces(word) == QLatin1String("-"))
             break;
-        added.append(joint ? QString(alpskogVenca) : word);
+        added.append(joint ? jointEntry : word);
     }
     return added;
 }

@@ -47,7 +47,7 @@ WordIndex buildPoemIndex(const QString& text);
 // What sets a reading text apart when a word is picked from it.
 enum class PickRule {
     Plain,        // the word itself
-    AlpskogVenca, // "Alpskog" and "venca" both stand for the single entry "Alpskog venca"
+    AlpskogVenca, // "Alpskog" and "venca" stand for the single entry "Alpskog venca", in the text's script
     StopAtDash,   // a word that is "-" ends the click: nothing more is examined or added
 };
 

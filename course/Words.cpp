@@ -21,6 +21,16 @@ toolkit::Label* wordLabel(const QString& name, QWidget* panel, const QString& ca
     return word;
 }
 
+void keepApart(const QList<toolkit::Label*>& row) {
+    for (qsizetype i = 1; i < row.size(); ++i) {
+        const toolkit::Label& before = *row[i - 1];
+        if (row[i]->x() < before.x() + before.width()) {
+            row[i]->move(before.x() + before.width() + before.fontMetrics().horizontalAdvance(u' '),
+                         row[i]->y());
+        }
+    }
+}
+
 bool marked(const toolkit::Label& word) {
     return word.bold();
 }

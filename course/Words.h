@@ -23,6 +23,10 @@ inline constexpr quint32 linkHoverColour = 0x404040;
 toolkit::Label* wordLabel(const QString& name, QWidget* panel, const QString& caption, int left, int top,
                           int height, qreal points);
 
+// The words of a row, left to right, stand apart: a word that reaches over the next one (its caption wider
+// in Cyrillic than in Latin) moves that one, and so the rest, to a space past its end.
+void keepApart(const QList<toolkit::Label*>& row);
+
 // Marked means bold and underlined; the two always change together.
 bool marked(const toolkit::Label& word);
 void toggleMark(toolkit::Label& word);

@@ -10,8 +10,33 @@
 
 #include <QCoreApplication>
 
-Program::Program(toolkit::Host& host) : m_host(host) {
+Program::Program(toolkit::Host& host, content::Script script) : m_host(host), m_script(script) {
     m_monotonic.start();
+}
+
+content::Script Program::chooseScript(const QStringList& options, const QString& lcAll,
+                                      const QString& lcMessages, const QString& lang) {
+    for (auto option = options.crbegin(); option != options.crend(); ++option) {
+        if (*option == u"cyrillic") {
+            return content::Script::Cyrillic;
+        }
+        if (*option == u"latin") {
+            return content::Script::Latin;
+        }
+    }
+    const QString& locale = !lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang;
+    // language[_territory][.codeset][@modifier]
+    const qsizetype at = locale.indexOf(u'@');
+    const QStringView modifier = at < 0 ? QStringView() : QStringView(locale).sliced(at + 1);
+    const QStringView name = QStringView(locale).first(at < 0 ? locale.size() : at);
+    qsizetype end = 0;
+    while (end < name.size() && name[end] != u'_' && name[end] != u'.') {
+        ++end;
+    }
+    const QStringView language = name.first(end);
+    const bool serbian = language.compare(u"sr", Qt::CaseInsensitive) == 0;
+    return serbian && modifier.compare(u"latin", Qt::CaseInsensitive) != 0 ? content::Script::Cyrillic
+                                                                           : content::Script::Latin;
 }
 
 Program::~Program() {
@@ -172,8 +197,10 @@ void Program::recordStepTime(toolkit::Label& cell) {
     m_clocks.zeroStep();
 }
 
-void Program::recordTotalTime() {
+void Program::recordLastStepAndTotal(toolkit::Label& cell) {
     catchUpClocks();
+    cell.setCaption(m_clocks.stepText());
+    m_clocks.zeroStep();
     form5().Label25->setCaption(m_clocks.totalText());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/Script.h"
 #include "course/Clocks.h"
 #include "toolkit/Picture.h"
 
@@ -31,7 +32,13 @@ class Program : public QObject {
   public:
     enum class Screen { Form1, Form2, Form3, Form4, Form5, Form6 };
 
-    explicit Program(toolkit::Host& host);
+    explicit Program(toolkit::Host& host, content::Script script = content::Script::Latin);
+
+    // The script of a run: the last of the options "cyrillic" and "latin" given, else the locale of the
+    // pupil's messages, the first of LC_ALL, LC_MESSAGES and LANG that is set. A Serbian locale gives
+    // Cyrillic unless its modifier is "@latin"; every other locale, and none, gives Latin.
+    static content::Script chooseScript(const QStringList& options, const QString& lcAll,
+                                        const QString& lcMessages, const QString& lang);
     ~Program() override;
 
     // Shows the splash screen, the first window of a run.
@@ -59,6 +66,10 @@ class Program : public QObject {
 
     toolkit::Host& host() { return m_host; }
 
+    // A fixed text of the course in the script of this run.
+    content::Script script() const { return m_script; }
+    QString shown(const QString& latin) const { return content::inScript(m_script, latin); }
+
     // The clocks, and the monotonic time they follow, in milliseconds. Tests set their own source.
     course::Clocks& clocks() { return m_clocks; }
     qint64 now() const;
@@ -70,8 +81,9 @@ class Program : public QObject {
     // clocks catch up first, so the cell counts every whole second up to the press that ends the step,
     // however late the last tick was; the part of a second under way belongs to the next step.
     void recordStepTime(toolkit::Label& cell);
-    // Writes the course clock, caught up in the same way, into the total cell of the results screen.
-    void recordTotalTime();
+    // At the end of the course: the clocks catch up once, then the last step's time goes into `cell` and the
+    // course clock into the total cell, so the total is always the sum of the steps.
+    void recordLastStepAndTotal(toolkit::Label& cell);
 
     // A task's row on every lesson screen that carries it: the number before the task is judged,
     // the tick picture once it is solved.
@@ -84,6 +96,7 @@ class Program : public QObject {
     void destroy(Screen screen);
 
     toolkit::Host& m_host;
+    const content::Script m_script;
     course::Clocks m_clocks;
     QElapsedTimer m_monotonic;
     std::function<qint64()> m_clockSource;

@@ -47,4 +47,18 @@ TEST(Checks, TrimsSpacesOnlyAndComposes) {
         EXPECT_EQ(got.toStdString(), want.toStdString()) << name;
 }
 
+// Only the letters of the Serbian alphabet become capitals: a foreign letter that QString::toUpper would
+// turn into a Latin capital stays itself, and so never matches an answer.
+TEST(Checks, CapitalsOfSerbianLettersOnly) {
+    const std::tuple<const char*, QString, QString> cases[] = {
+        {"Serbian letters", checks::clean(u"abcčćdđšzž xyz"_s), u"ABCČĆDĐŠZŽ XYZ"_s},
+        {"dotless ı", checks::clean(u"krompıra"_s), u"KROMPıRA"_s},
+        {"sharp s, long s, ligatures", checks::clean(u"ß ſ ﬁ ﬂ ǆ"_s), u"ß ſ ﬁ ﬂ ǆ"_s},
+        {"Greek and fullwidth letters", checks::clean(u"ο ａ"_s), u"ο ａ"_s},
+    };
+    for (const auto& [name, got, want] : cases)
+        EXPECT_EQ(got.toStdString(), want.toStdString()) << name;
+    EXPECT_FALSE(checks::prefixSuffixOrLetter(u"zvıž"_s, u"ZA"_s, u"DA"_s, 3, u'I')) << "a letter read alone";
+}
+
 } // namespace

@@ -77,4 +77,24 @@ TEST_F(ClocksInTheCourse, APressCountsEverySecondUpToItselfHoweverLateTheTick) {
     EXPECT_EQ(clocks().totalText(), expected[10]) << "a second counted twice";
 }
 
+// The last press writes step 10's time and the total from one reading of the clock source, so the total
+// is the sum of the steps even when a second turns between the two writes.
+TEST_F(ClocksInTheCourse, TheLastPressReadsTheClockOnceForTheLastStepAndTheTotal) {
+    enterCourse();
+    ASSERT_NO_FATAL_FAILURE(walkTo(20));
+    nowMs = 10'400;
+    program->setClockSource([this] { return nowMs += 700; }); // each reading 0.7 s later than the last
+    solve(20);
+    const QStringList times = cells();
+    const auto seconds = [](const QString& text) {
+        const QStringList parts = text.split(u':');
+        return parts.size() == 3 ? (parts[0].toInt() * 60 + parts[1].toInt()) * 60 + parts[2].toInt() : -1;
+    };
+    int sum = 0;
+    for (qsizetype i = 0; i < 10; ++i)
+        sum += seconds(times[i]);
+    EXPECT_EQ(seconds(times[10]), sum) << times.join(u' ').toStdString();
+    EXPECT_EQ(times[9], u"00:00:11"_s);
+}
+
 } // namespace

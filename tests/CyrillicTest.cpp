@@ -28,8 +28,11 @@ TEST(Cyrillic, IsReadAsLatinLetterByLetterDigraphsByTheCaseAroundThem) {
         {u"ЏАК, Џак"_s, u"DŽAK, Džak"_s},
         {u"ЗВИЖДАЊЕ"_s, u"ZVIŽDANJE"_s},
         {u"ћуЋ"_s, u"ćuĆ"_s},
-        {u"paдеж"_s, u"padež"_s},       // a Latin and a Cyrillic a side by side
-        {u"и\u0306 ы Ω"_s, u"й ы Ω"_s}, // letters that are no Serbian Cyrillic stay as they are
+        {u"paдеж"_s, u"padež"_s},                 // a Latin and a Cyrillic a side by side
+        {u"и\u0306 ы Ω"_s, u"й ы Ω"_s},           // letters that are no Serbian Cyrillic stay as they are
+        {u"з\u030Cивa, З\u030C"_s, u"živa, Ž"_s}, // a combining mark composes as on the Latin letter
+        {u"ѐ Ѐ ѝ Ѝ"_s, u"è È ì Ì"_s},
+        {u"е\u0300 И\u0300"_s, u"è Ì"_s},
     };
     for (const auto& [typed, read] : rows) {
         EXPECT_EQ(checks::normal(typed).toStdString(), read.toStdString()) << typed.toStdString();

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <tuple>
 
 namespace judges {
 
@@ -75,6 +76,39 @@ inline void expectHostileTextsRefused(
     for (const auto& [judge, solvedWith] : judges)
         for (const auto& [what, text] : hostile)
             EXPECT_FALSE(solvedWith(text)) << judge << ", " << what;
+}
+
+// Each judge, given its right answer with one letter written as a look-alike from another alphabet, or with
+// an invisible character inside, refuses. A look-alike is tried where the answer has the letter it mimics.
+inline void expectLookAlikesRefused(
+    std::initializer_list<std::tuple<const char*, QString, std::function<bool(const QString&)>>> judges) {
+    struct LookAlike {
+        const char* name;
+        QString of, as;
+    };
+    const LookAlike lookAlikes[] = {
+        {"Turkish dotless ı", QStringLiteral("i"), QStringLiteral("ı")},
+        {"Ukrainian і", QStringLiteral("i"), QStringLiteral("і")},
+        {"Ukrainian ї", QStringLiteral("i"), QStringLiteral("ї")},
+        {"long ſ", QStringLiteral("s"), QStringLiteral("ſ")},
+        {"Greek ο", QStringLiteral("o"), QStringLiteral("ο")},
+        {"Russian э", QStringLiteral("e"), QStringLiteral("э")},
+        {"fullwidth ａ", QStringLiteral("a"), QStringLiteral("ａ")},
+        {"Polish ż", QStringLiteral("ž"), QStringLiteral("ż")},
+        {"a zero-width space", QStringLiteral("a"), QStringLiteral("a\u200B")},
+        {"a soft hyphen", QStringLiteral("e"), QStringLiteral("e\u00AD")},
+        {"a left-to-right mark", QStringLiteral("o"), QStringLiteral("o\u200E")},
+    };
+    for (const auto& [judge, right, solvedWith] : judges) {
+        EXPECT_TRUE(solvedWith(right)) << judge << ", the right answer";
+        for (const LookAlike& l : lookAlikes) {
+            const qsizetype at = right.indexOf(l.of);
+            if (at >= 0) {
+                EXPECT_FALSE(solvedWith(QString(right).replace(at, l.of.size(), l.as)))
+                    << judge << ", " << l.name;
+            }
+        }
+    }
 }
 
 } // namespace judges

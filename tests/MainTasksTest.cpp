@@ -61,6 +61,25 @@ TEST(MainTasks, EveryTypedOrPickedAnswerRefusesHostileText) {
     });
 }
 
+TEST(MainTasks, EveryTypedAnswerRefusesLookAlikeLetters) {
+    using B = const QString&;
+    expectLookAlikesRefused({
+        {"task 2", u"rod"_s, [](B h) { return tasks::task2Solved(h, u"BROJ"_s, u"PADEŽ"_s); }},
+        {"task 3", u"krompira"_s, [](B h) { return tasks::task3Solved(replaced(declined, 0, h)); }},
+        {"task 4, Text32", u"gramatički"_s, [](B h) { return tasks::task4Solved(h, u"živa"_s); }},
+        // živa may end in "iva" alone: its ž is not read.
+        {"task 4, Text52", u"ziva"_s, [](B h) { return tasks::task4Solved(u"gramatički"_s, h); }},
+        {"task 5, natural", u"Milan, Branka, majka, ovca, medved"_s,
+         [](B h) { return tasks::task5Solved(h, u"sok, radost, snaga, veština, igra, balet"_s); }},
+        {"task 5, grammatical", u"sok, radost, snaga, veština, igra, balet"_s,
+         [](B h) { return tasks::task5Solved(u"Milan, Branka, majka, ovca, medved"_s, h); }},
+        {"task 7", u"merkur"_s, [](B h) { return tasks::task7Errors(replaced(planets, 0, h)) == 0; }},
+        {"task 8", u"lopte"_s, [](B h) { return tasks::task8Errors(replaced(commonNouns, 0, h)) == 0; }},
+        {"task 10", u"pesnik, podlac, pijanica, kockar, čovek, špijun"_s,
+         [](B h) { return tasks::task10Errors(h) == 0; }},
+    });
+}
+
 TEST(MainTasks, Task1PickedNouns) {
     QStringList reversed = picked1;
     std::reverse(reversed.begin(), reversed.end());

@@ -13,7 +13,11 @@
 
 namespace {
 
-class PanelShots : public CourseTest {};
+// In each script: Cyrillic letters are wider or narrower than the Latin ones they stand for.
+class PanelShots : public CourseTest, public testing::WithParamInterface<content::Script> {
+  protected:
+    PanelShots() { script = GetParam(); }
+};
 
 // A control stays inside its panel, and its caption or text fits it; only the text that `wraps` wraps.
 void expectFits(QWidget* control, const QWidget* wraps) {
@@ -49,9 +53,29 @@ void expectFits(QWidget* control, const QWidget* wraps) {
     }
 }
 
+// The words of a row stand apart, also once marked in bold.
+void expectApart(const QWidget* panel) {
+    QList<const toolkit::Label*> words;
+    for (const toolkit::Label* label : panel->findChildren<toolkit::Label*>()) {
+        if (label->role() == toolkit::Label::Role::Word) {
+            words.append(label);
+        }
+    }
+    std::sort(words.begin(), words.end(), [](const toolkit::Label* a, const toolkit::Label* b) {
+        return std::pair(a->parentWidget(), std::pair(a->y(), a->x())) <
+               std::pair(b->parentWidget(), std::pair(b->y(), b->x()));
+    });
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        if (words[i]->parentWidget() == words[i - 1]->parentWidget() && words[i]->y() == words[i - 1]->y()) {
+            EXPECT_GT(words[i]->x(), words[i - 1]->geometry().right())
+                << words[i - 1]->caption().toStdString() << " covers " << words[i]->caption().toStdString();
+        }
+    }
+}
+
 // Each panel in front on its screen, as the course shows it; the labels of the auxiliary screens, the
 // time cells holding the longest time.
-TEST_F(PanelShots, EveryPanelAndAuxiliaryScreenIsLaidOutToFit) {
+TEST_P(PanelShots, EveryPanelAndAuxiliaryScreenIsLaidOutToFit) {
     Form1& main = enterCourse();
     // Sizes are judged in the font the screens are designed in: Arial, or a font with its metrics.
     if (!QStringList{"Arial", "Liberation Sans"}.contains(QFontInfo(main.font()).family())) {
@@ -70,6 +94,7 @@ TEST_F(PanelShots, EveryPanelAndAuxiliaryScreenIsLaidOutToFit) {
             lessonScreen.showPanel(panel);
             QApplication::processEvents();
             ++panels;
+            expectApart(panel);
             for (QWidget* control : panel->findChildren<QWidget*>()) {
                 // The description of task 16 is one running line that wraps by design.
                 expectFits(control, program->form3().descriptionTexts[1]);
@@ -88,5 +113,10 @@ TEST_F(PanelShots, EveryPanelAndAuxiliaryScreenIsLaidOutToFit) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, PanelShots, testing::Values(content::Script::Latin, content::Script::Cyrillic),
+                         [](const testing::TestParamInfo<content::Script>& run) {
+                             return run.param == content::Script::Latin ? "Latin" : "Cyrillic";
+                         });
 
 } // namespace

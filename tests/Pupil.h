@@ -4,6 +4,7 @@
 // by typing into boxes and by presses of "Napred". The host records message boxes and addresses,
 // and the clocks follow a time the test sets.
 
+#include "content/Script.h"
 #include "course/LessonScreen.h"
 #include "screens/Program.h"
 #include "screens/auxiliary/Form2.h"
@@ -20,7 +21,13 @@
 #include "toolkit/Timer.h"
 #include "toolkit/TreeView.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -35,7 +42,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 class CourseTest : public testing::Test {
   protected:
     void SetUp() override {
-        program = std::make_unique<Program>(host);
+        program = std::make_unique<Program>(host, script);
         program->setClockSource([this] { return nowMs; });
     }
     void TearDown() override { program.reset(); }
@@ -151,6 +158,49 @@ class CourseTest : public testing::Test {
     // Deletes what has been unloaded, as the event loop does once a handler returns.
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+    // Every text a window shows or tells a screen reader, but what the pupil typed.
+    static QStringList textsIn(const QWidget& window) {
+        QStringList texts = {window.windowTitle()};
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            if (QAccessibleInterface* told = QAccessible::queryAccessibleInterface(control)) {
+                texts << told->text(QAccessible::Name) << told->text(QAccessible::Description);
+            }
+            if (auto* label = qobject_cast<QLabel*>(control)) {
+                texts << label->text();
+            } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                texts << button->text();
+            } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
+                texts << text->toPlainText();
+            } else if (auto* tree = qobject_cast<QTreeWidget*>(control)) {
+                for (QTreeWidgetItemIterator node(tree); *node; ++node) {
+                    texts << (*node)->text(0);
+                }
+            } else if (auto* list = qobject_cast<QListWidget*>(control)) {
+                for (int row = 0; row < list->count(); ++row) {
+                    texts << list->item(row)->text();
+                }
+            }
+        }
+        return texts;
+    }
+    // The texts that hold a Latin letter outside the terms kept in Latin.
+    static QStringList latinIn(const QWidget& window) { return withLatin(textsIn(window)); }
+    static QStringList withLatin(const QStringList& texts) {
+        QStringList latin;
+        for (QString text : texts) {
+            for (const QString& kept : content::keptInLatin()) {
+                text.remove(kept);
+            }
+            if (std::any_of(text.cbegin(), text.cend(),
+                            [](QChar c) { return c.isLetter() && c.script() == QChar::Script_Latin; })) {
+                latin << text;
+            }
+        }
+        latin.removeDuplicates();
+        return latin;
+    }
+
+    content::Script script = content::Script::Latin;
     toolkit::RecordingHost host;
     qint64 nowMs = 0;
     std::unique_ptr<Program> program;

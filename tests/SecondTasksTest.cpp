@@ -48,6 +48,18 @@ TEST(SecondTasks, EveryTypedOrPickedAnswerRefusesHostileText) {
     });
 }
 
+// Tasks 18 and 20 read only a word's beginning, end or one letter, so a look-alike elsewhere is no error
+// there; the letters they do read are in their own tables.
+TEST(SecondTasks, EveryWholeTypedAnswerRefusesLookAlikeLetters) {
+    using B = const QString&;
+    expectLookAlikesRefused({
+        {"task 16", u"jednakost"_s, [](B h) { return solved16(replaced(notions, 0, h)); }},
+        {"task 16, ljubav", u"ljubav"_s, [](B h) { return solved16(replaced(notions, 2, h)); }},
+        {"task 21", u"šljunak"_s, [](B h) { return solved21(h, u"cement"_s); }},
+        {"task 21, cement", u"cement"_s, [](B h) { return solved21(u"šljunak"_s, h); }},
+    });
+}
+
 TEST(SecondTasks, Task16And17AbstractAndVerbalNouns) {
     expectCases({
         {"16: the four notions", accepted, solved16(notions)},

@@ -13,6 +13,17 @@ using namespace Qt::StringLiterals;
 
 class Spine : public CourseTest {};
 
+// The walk is made once in each script; in Cyrillic, the pupil reads no Latin letter on any screen.
+class SpineInScript : public Spine, public testing::WithParamInterface<content::Script> {
+  protected:
+    SpineInScript() { script = GetParam(); }
+    void expectNoLatin(const QWidget& window) {
+        if (script == content::Script::Cyrillic) {
+            EXPECT_EQ(latinIn(window), QStringList()) << window.objectName().toStdString();
+        }
+    }
+};
+
 // One pupil through the whole course, with time passing at every tag and, before every right press, a
 // press with nothing given. That press is refused with one warning owned by the screen in front, and
 // leaves the tag, the panel, the title, the outline, the clocks and the results as they were; of the
@@ -22,7 +33,7 @@ class Spine : public CourseTest {};
 // tag shows that it leaves the selection alone. Each step's time goes into its own cell at the press that
 // ends it (tags 2, 4, ... 20) and the step clock starts again; no other press touches a cell or a clock.
 // The first press lets the results strip slide down, 40 twips a tick for 25 ticks, and no later one.
-TEST_F(Spine, EveryTagRefusesNothingGivenThenMovesOnAndRecordsEachStepsTime) {
+TEST_P(SpineInScript, EveryTagRefusesNothingGivenThenMovesOnAndRecordsEachStepsTime) {
     const struct {
         int tag;
         int wait;            // seconds before the presses
@@ -57,10 +68,16 @@ TEST_F(Spine, EveryTagRefusesNothingGivenThenMovesOnAndRecordsEachStepsTime) {
     // Step 1 takes 60 s (a carry of seconds), step 2 one hour, step 4 a hundred hours and more.
     const QStringList expected = {"00:01:00", "01:00:00", "00:00:30", "100:00:05", "00:01:08", "00:02:08",
                                   "00:10:04", "00:00:20", "01:01:14", "00:00:21",  "102:16:50"};
+    const auto shown = [this](const QString& latin) { return program->shown(latin); };
+    program->start();
+    expectNoLatin(program->form2());
     Form1& main = enterCourse();
-    EXPECT_EQ(stateOf(main),
-              (QStringList{u"0"_s, u"Započni vežbu"_s, u"- Obraćanje učeniku -"_s, u"Picture1"_s}));
-    EXPECT_EQ(selectedNode(*main.TreeView1), u"Uvod"_s);
+    EXPECT_EQ(stateOf(main), (QStringList{u"0"_s, shown(u"Započni vežbu"_s),
+                                          shown(u"- Obraćanje učeniku -"_s), u"Picture1"_s}));
+    EXPECT_EQ(selectedNode(*main.TreeView1), shown(u"Uvod"_s));
+    program->showAbout(main);
+    expectNoLatin(*program->loaded(Program::Screen::Form6));
+    program->unload(Program::Screen::Form6);
     QStringList written(11);
     int firstOpen = 1; // the first task not yet ticked
     for (const auto& stop : stops) {
@@ -76,7 +93,9 @@ TEST_F(Spine, EveryTagRefusesNothingGivenThenMovesOnAndRecordsEachStepsTime) {
             EXPECT_EQ(host.messages.back().owner, pressed.objectName());
             EXPECT_EQ(&front(), &pressed);
             EXPECT_EQ(stateOf(pressed), before);
-            EXPECT_EQ(selectedNode(*pressed.TreeView1), u"Uvod"_s);
+            EXPECT_EQ(selectedNode(*pressed.TreeView1), shown(u"Uvod"_s));
+            EXPECT_EQ(host.messages.back().title, shown(u"Paznja"_s));
+            EXPECT_EQ(host.messages.back().prompt, shown(u"Zadatak nije rešen !"_s));
             EXPECT_EQ(program->clocks().stepText(), step);
             EXPECT_EQ(cells(), written);
             EXPECT_FALSE(program->form5().isVisible());
@@ -85,6 +104,7 @@ TEST_F(Spine, EveryTagRefusesNothingGivenThenMovesOnAndRecordsEachStepsTime) {
         EXPECT_FALSE(main.Timer2->enabled()) << "the slide runs only after the first press";
 
         solve(stop.tag);
+        expectNoLatin(pressed);
 
         ASSERT_EQ(refusals(), stop.tag) << "the right answers were refused";
         for (int tick = 1; stop.tag == 0 && tick <= 25; ++tick) {
@@ -94,10 +114,10 @@ TEST_F(Spine, EveryTagRefusesNothingGivenThenMovesOnAndRecordsEachStepsTime) {
         }
         EXPECT_EQ(front().objectName(), QString::fromLatin1(stop.screen));
         EXPECT_EQ(stateOf(front()),
-                  (QStringList{QString::number(std::min(stop.tag + 1, 20)), u"Napred"_s,
-                               u"- %1. Korak -"_s.arg(stop.step), QString::fromLatin1(stop.panel)}));
-        EXPECT_EQ(selectedNode(*pressed.TreeView1), QString::fromLatin1(stop.outline));
-        EXPECT_EQ(selectedNode(*front().TreeView1), QString::fromLatin1(stop.outline));
+                  (QStringList{QString::number(std::min(stop.tag + 1, 20)), shown(u"Napred"_s),
+                               shown(u"- %1. Korak -"_s).arg(stop.step), QString::fromLatin1(stop.panel)}));
+        EXPECT_EQ(selectedNode(*pressed.TreeView1), shown(QString::fromUtf8(stop.outline)));
+        EXPECT_EQ(selectedNode(*front().TreeView1), shown(QString::fromUtf8(stop.outline)));
         firstOpen = stop.lastTask + 1;
         expectRows(firstOpen);
         if (&front() != &pressed) {
@@ -122,7 +142,13 @@ TEST_F(Spine, EveryTagRefusesNothingGivenThenMovesOnAndRecordsEachStepsTime) {
     wait(100);
     EXPECT_EQ(program->clocks().totalText(), u"102:18:30"_s);
     EXPECT_EQ(cells(), expected);
+    expectNoLatin(results);
 }
+
+INSTANTIATE_TEST_SUITE_P(, SpineInScript, testing::Values(content::Script::Latin, content::Script::Cyrillic),
+                         [](const testing::TestParamInfo<content::Script>& run) {
+                             return run.param == content::Script::Latin ? "Latin" : "Cyrillic";
+                         });
 
 // Of two tasks at one tag, the second is judged once the first has its tick, which a refusal by the
 // second does not take away, however many presses it refuses. The next press judges the first again,

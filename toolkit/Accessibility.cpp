@@ -5,9 +5,11 @@
 #include "toolkit/Label.h"
 #include "toolkit/Line.h"
 #include "toolkit/PictureBox.h"
+#include "toolkit/Seen.h"
 #include "toolkit/Shape.h"
 #include "toolkit/TextArea.h"
 #include "toolkit/TextBox.h"
+#include "toolkit/WidgetAccessibility.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -94,13 +96,13 @@ class Container : public QAccessibleWidget {
 
 QAccessibleInterface* controlOf(const QString& className, QObject* object) {
     if (className == QLatin1String("toolkit::Label")) {
-        return new LabelControl(static_cast<Label*>(object));
+        return new SeenOnly<LabelControl>(static_cast<Label*>(object));
     }
     if (className == QLatin1String("toolkit::TextArea")) {
-        return new ReadingText(static_cast<TextArea*>(object));
+        return new SeenOnly<ReadingText>(static_cast<TextArea*>(object));
     }
     if (className == QLatin1String("toolkit::TextBox")) {
-        return new AnswerBox(static_cast<TextBox*>(object));
+        return new SeenOnly<AnswerBox>(static_cast<TextBox*>(object));
     }
     if (className == QLatin1String("toolkit::PictureBox")) {
         return new Container(static_cast<QWidget*>(object), QAccessible::Pane);
@@ -115,6 +117,7 @@ QAccessibleInterface* controlOf(const QString& className, QObject* object) {
 
 void installAccessibility() {
     static const bool installed = [] {
+        installWidgetAccessibility();
         QAccessible::installFactory(controlOf);
         new BridgeFront(qApp);
         return true;

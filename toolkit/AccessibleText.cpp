@@ -1,5 +1,6 @@
 #include "toolkit/AccessibleText.h"
 
+#include "toolkit/Seen.h"
 #include "toolkit/TextArea.h"
 #include "toolkit/TextBox.h"
 
@@ -213,7 +214,7 @@ int AnswerBox::offsetAtPoint(const QPoint& point) const {
 }
 
 void AnswerBox::replaceText(int start, int end, const QString& text) {
-    if (box()->isReadOnly()) {
+    if (box()->isReadOnly() || !seenByPupil(box())) {
         return;
     }
     const TextSpan span = TextBoundaries(shown(), {}).range(start, end);

@@ -14,12 +14,42 @@
 
 namespace toolkit {
 
+namespace {
+
+// Sees each key and press before the control it is for, and keeps Qt::WA_KeyboardFocusChange of every
+// window true after a key and false after a press of the pointer in its form: the focus is shown where
+// the keyboard put it and nowhere else.
+class InputWatch : public QObject {
+  public:
+    explicit InputWatch(Form* form) : QObject(form), m_form(form) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool key = event->type() == QEvent::KeyPress;
+        const bool press =
+            event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        if ((key || press) && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == m_form) {
+            // Told to every window, so that the screen a key hands over to shows its focus too.
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                window->setAttribute(Qt::WA_KeyboardFocusChange, key);
+            }
+        }
+        return false;
+    }
+
+  private:
+    Form* m_form;
+};
+
+} // namespace
+
 Form::Form(const QString& name) {
     installAccessibility();
     setObjectName(name);
     setAttribute(Qt::WA_QuitOnClose, false);
     setMouseTracking(true);
     setAutoFillBackground(true);
+    qApp->installEventFilter(new InputWatch(this));
 }
 
 void Form::setClientSize(int widthTwips, int heightTwips) {

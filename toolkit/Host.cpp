@@ -26,7 +26,11 @@ QMessageBox::Icon iconOf(int style) {
 } // namespace
 
 void DesktopHost::messageBox(QWidget* owner, const QString& prompt, const QString& title, int style) {
+    if (m_open) {
+        return;
+    }
     auto* box = new QMessageBox(iconOf(style), title, prompt, QMessageBox::Ok, owner);
+    m_open = box;
     box->setObjectName(QStringLiteral("MessageBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);

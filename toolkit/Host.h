@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
+
+class QMessageBox;
 
 namespace toolkit {
 
@@ -16,11 +19,15 @@ class Host {
     virtual void openAddress(const QString& address) = 0;
 };
 
-// Real dialogs and the desktop. The message box is window-modal and does not block the caller.
+// Real dialogs and the desktop. The message box is window-modal and does not block the caller; while
+// one is up, no second one opens.
 class DesktopHost final : public Host {
   public:
     void messageBox(QWidget* owner, const QString& prompt, const QString& title, int style) override;
     void openAddress(const QString& address) override;
+
+  private:
+    QPointer<QMessageBox> m_open;
 };
 
 // Remembers every call and never blocks: the host of the tests and the benchmarks.

@@ -1,6 +1,7 @@
 #include "toolkit/Label.h"
 
 #include "toolkit/Accessibility.h"
+#include "toolkit/Seen.h"
 #include "toolkit/Twips.h"
 
 #include <QAccessible>
@@ -90,7 +91,9 @@ bool Label::checked() const {
 }
 
 void Label::click() {
-    Q_EMIT clicked();
+    if (seenByPupil(this)) {
+        Q_EMIT clicked();
+    }
 }
 
 void Label::tellCheckedChanged() {

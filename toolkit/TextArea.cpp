@@ -1,6 +1,7 @@
 #include "toolkit/TextArea.h"
 
 #include "toolkit/Accessibility.h"
+#include "toolkit/Seen.h"
 #include "toolkit/Twips.h"
 
 #include <QKeyEvent>
@@ -17,9 +18,9 @@ TextArea::TextArea(const QString& name, QWidget* container) : QPlainTextEdit(con
     installAccessibility();
     setObjectName(name);
     setReadOnly(true);
-    // Selectable by keyboard, so that the caret shows while the text has the focus; the keys and the
-    // pointer are handled here, so nothing is ever selected.
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selectable by keyboard only while the focus shows (see showFocus), so that the caret shows then
+    // and only then; the keys and the pointer are handled here, so nothing is ever selected.
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
     setFocusPolicy(Qt::StrongFocus);
     setTabChangesFocus(true);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -89,19 +90,32 @@ void TextArea::setBackColor(quint32 bgrColour) {
 }
 
 void TextArea::clickAtCaret() {
-    Q_EMIT clicked();
+    if (seenByPupil(this)) {
+        Q_EMIT clicked();
+    }
 }
 
 bool TextArea::event(QEvent* event) {
     const bool paint = event->type() == QEvent::Paint; // the text may be gone after other events
     const bool handled = QPlainTextEdit::event(event);
-    if (paint && hasFocus()) {
+    if (paint && showsFocus()) {
         // The focus shows as a frame in the highlight colour, besides the caret.
         QPainter painter(this);
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
     return handled;
+}
+
+bool TextArea::showsFocus() const {
+    return hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void TextArea::showFocus() {
+    // Qt draws the caret of a text that is selectable by keyboard, and of no other.
+    setTextInteractionFlags(showsFocus() ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                         : Qt::TextSelectableByMouse);
+    update();
 }
 
 void TextArea::focusOutEvent(QFocusEvent* event) {
@@ -111,13 +125,14 @@ void TextArea::focusOutEvent(QFocusEvent* event) {
 
 void TextArea::focusInEvent(QFocusEvent* event) {
     QPlainTextEdit::focusInEvent(event);
-    update();
+    showFocus();
     if (event->reason() == Qt::MouseFocusReason) {
         Q_EMIT gotFocus();
     }
 }
 
 void TextArea::keyPressEvent(QKeyEvent* event) {
+    showFocus();
     const bool byWords = event->modifiers().testFlag(Qt::ControlModifier);
     QTextCursor::MoveOperation move = QTextCursor::NoMove;
     switch (event->key()) {
@@ -160,6 +175,7 @@ void TextArea::keyPressEvent(QKeyEvent* event) {
 }
 
 void TextArea::mousePressEvent(QMouseEvent* event) {
+    showFocus();
     if (m_clicks.press(*event)) {
         const bool hadFocus = hasFocus();
         setTextCursor(cursorForPosition(event->position().toPoint()));

@@ -60,6 +60,11 @@ class TextArea : public QPlainTextEdit {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    // The caret and the highlight frame show while the text has the focus and the keyboard was used last
+    // in its window: a press of the pointer hides them, as it hides Qt's own focus frames.
+    bool showsFocus() const;
+    void showFocus();
+
     QString m_text;
     // For each position of the shown text, the offset of the same place in the stored text.
     QList<int> m_storedOffset;

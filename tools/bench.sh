@@ -11,12 +11,19 @@ platform=${QT_QPA_PLATFORM:-offscreen}
 scratch=$(mktemp)
 trap 'rm -f "$scratch"' EXIT
 
-programs=(bare_window first_screen startup_probe)
+programs=(bare_window first_screen startup_probe startup_cyrillic)
+command_of() {
+    case $1 in
+    startup_cyrillic) echo "build/bench/startup_probe --cyrillic" ;;
+    *) echo "build/bench/$1" ;;
+    esac
+}
 declare -A times memory
 for _ in $(seq "$runs"); do
     for program in "${programs[@]}"; do
         start=$(date +%s%N)
-        /usr/bin/time -f "%M" -o "$scratch" env QT_QPA_PLATFORM="$platform" "build/bench/$program" \
+        # shellcheck disable=SC2046 # the command splits into the program and its option
+        /usr/bin/time -f "%M" -o "$scratch" env QT_QPA_PLATFORM="$platform" $(command_of "$program") \
             >/dev/null 2>&1
         end=$(date +%s%N)
         times[$program]+="$(echo "($end - $start) / 1000000000" | bc -l) "
@@ -40,5 +47,8 @@ printf '%-34s %10s %12s %12s %12s\n' "program" "wall (s)" "peak (MiB)" "wall rat
 row "bare Qt window" bare_window
 row "its first screen, plain Qt" first_screen
 row "Tesmora to its main screen" startup_probe
+row "the same in Cyrillic" startup_cyrillic
+printf 'Cyrillic start-up to Latin: %.3f\n' \
+    "$(echo "$(median <<<"${times[startup_cyrillic]}") / $(median <<<"${times[startup_probe]}")" | bc -l)"
 echo
 QT_QPA_PLATFORM=offscreen build/bench/tesmora_bench --benchmark_min_time=0.2 2>/dev/null

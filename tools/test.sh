@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: the Release build with Debian's flags
-# and its package, a build with clang 14, the sanitizer run and the bounded fuzzing first, then every
-# test of the main build (offscreen, real windows under Xvfb, installation).
+# and its package, a build with clang 14, the sanitizer run (the offscreen tests, then the program through
+# the accessibility bus) and the bounded fuzzing first, then every test of the main build (offscreen, real
+# windows under Xvfb, installation).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
@@ -27,6 +28,9 @@ QT_QPA_PLATFORM=offscreen build-sanitize/tests/tesmora_tests --gtest_brief=1
 echo "== The sweep over the accessibility bus, against the program built with the sanitizers"
 dbus-run-session -- bash tools/with-window-manager.sh \
     /usr/bin/python3 tests/accessibility/sweep_over_the_bus.py build-sanitize/tesmora
+echo "== Hidden controls and a random assistive client through the bus, the program built with the sanitizers"
+dbus-run-session -- bash tools/with-window-manager.sh \
+    /usr/bin/python3 tests/accessibility/hidden_and_hostile.py build-sanitize/tesmora
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 echo "== Fuzzing, ${FUZZ_SECONDS:-20} s a target"

@@ -41,7 +41,7 @@ Form2::Form2(Program& owner)
                     2640, 840, 3135, 1575)),
       Image1(new toolkit::Image(QStringLiteral("Image1"), Picture1)),
       Picture2(new toolkit::PictureBox(QStringLiteral("Picture2"), Picture1)),
-      Label1(new toolkit::Label(QStringLiteral("Label1"), Picture2, QStringLiteral("Tesmora"))),
+      Label1(new toolkit::Label(QStringLiteral("Label1"), Picture2, owner.shown(QStringLiteral("Tesmora")))),
       Timer1(new toolkit::Timer(QStringLiteral("Timer1"), this, 4000, true)), program(owner) {
     setBorderless();
     setClientSize(6375, 3735);

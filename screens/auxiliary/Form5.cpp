@@ -36,14 +36,15 @@ constexpr int rowTop(int step) {
 
 Form5::Form5(Program& owner)
     : toolkit::Form(QStringLiteral("Form5")),
-      Label1(
-          new toolkit::Label(QStringLiteral("Label1"), this, QStringLiteral("Svi zadaci su uspešno rešeni"))),
+      Label1(new toolkit::Label(QStringLiteral("Label1"), this,
+                                owner.shown(QStringLiteral("Svi zadaci su uspešno rešeni")))),
       Label26(new toolkit::Label(
           QStringLiteral("Label26"), this,
-          QStringLiteral("Čestitamo, uspešno si naučio, uvežbao i obnovio osnovna znanja o "
-                         "imenicama u srpskom jeziku!"))),
-      Label2(cell(QStringLiteral("Label2"), this, QStringLiteral("KORAK BROJ"), 1560, 2040, 1455)),
-      Label3(cell(QStringLiteral("Label3"), this, QStringLiteral("VREME"), 4680, 2040, 855)),
+          owner.shown(QStringLiteral("Čestitamo, uspešno si naučio, uvežbao i obnovio osnovna znanja o "
+                                     "imenicama u srpskom jeziku!")))),
+      Label2(
+          cell(QStringLiteral("Label2"), this, owner.shown(QStringLiteral("KORAK BROJ")), 1560, 2040, 1455)),
+      Label3(cell(QStringLiteral("Label3"), this, owner.shown(QStringLiteral("VREME")), 4680, 2040, 855)),
       Label14(cell(QStringLiteral("Label14"), this, {}, 3600, rowTop(1), 2895)),
       Label15(cell(QStringLiteral("Label15"), this, {}, 3600, rowTop(2), 2895)),
       Label16(cell(QStringLiteral("Label16"), this, {}, 3600, rowTop(3), 2895)),
@@ -54,11 +55,13 @@ Form5::Form5(Program& owner)
       Label21(cell(QStringLiteral("Label21"), this, {}, 3600, rowTop(8), 2895)),
       Label22(cell(QStringLiteral("Label22"), this, {}, 3600, rowTop(9), 2895)),
       Label23(cell(QStringLiteral("Label23"), this, {}, 3600, rowTop(10), 2895)),
-      Label24(cell(QStringLiteral("Label24"), this, QStringLiteral("Ukupno"), 840, 7320, 2775)),
+      Label24(cell(QStringLiteral("Label24"), this, owner.shown(QStringLiteral("Ukupno")), 840, 7320, 2775)),
       Label25(cell(QStringLiteral("Label25"), this, {}, 3600, 7320, 2895)),
-      Command1(whiteButton(QStringLiteral("Command1"), this, QStringLiteral("O programu"), 1560)),
-      Command2(whiteButton(QStringLiteral("Command2"), this, QStringLiteral("Izlaz"), 3840)), program(owner) {
-    setCaption(QStringLiteral("Tesmora"));
+      Command1(
+          whiteButton(QStringLiteral("Command1"), this, owner.shown(QStringLiteral("O programu")), 1560)),
+      Command2(whiteButton(QStringLiteral("Command2"), this, owner.shown(QStringLiteral("Izlaz")), 3840)),
+      program(owner) {
+    setCaption(program.shown(QStringLiteral("Tesmora")));
     setClientSize(7350, 8865);
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(9.75);
@@ -67,12 +70,14 @@ Form5::Form5(Program& owner)
     Label1->setForeColor(0x008000);
     Label1->setFontSize(15.75);
     Label1->setAlignment(Qt::AlignCenter);
-    toolkit::place(Label1, 1800, 360, 4215, 375);
+    toolkit::place(Label1, 1500, 360, 4815, 375); // wide enough for the title in either script
     Label26->setForeColor(0x404040);
     Label26->setFontSize(12);
     Label26->setWordWrap(true);
     Label26->setAlignment(Qt::AlignCenter);
     toolkit::place(Label26, 1080, 1080, 5295, 615);
+    // Its words take a line more in Cyrillic.
+    Label26->resize(Label26->width(), std::max(Label26->height(), Label26->heightForWidth(Label26->width())));
     for (int step = 1; step <= 10; ++step) {
         stepNumbers[step - 1] = cell(QStringLiteral("Label%1").arg(step + 3), this, QString::number(step),
                                      840, rowTop(step), 2775);

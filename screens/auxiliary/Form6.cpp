@@ -12,15 +12,16 @@
 
 Form6::Form6(Program& owner)
     : toolkit::Form(QStringLiteral("Form6")),
-      Label1(new toolkit::Label(QStringLiteral("Label1"), this, QStringLiteral("O programu"))),
+      Label1(new toolkit::Label(QStringLiteral("Label1"), this, owner.shown(QStringLiteral("O programu")))),
       Picture3(new toolkit::PictureBox(QStringLiteral("Picture3"), this)),
       Picture1(new toolkit::PictureBox(QStringLiteral("Picture1"), this)),
       Picture2(new toolkit::PictureBox(QStringLiteral("Picture2"), Picture1)),
       Text1(new toolkit::TextArea(QStringLiteral("Text1"), Picture2)),
       Image1(new toolkit::Image(QStringLiteral("Image1"), this)),
-      Command1(new toolkit::CommandButton(QStringLiteral("Command1"), this, QStringLiteral("OK"))),
+      Command1(
+          new toolkit::CommandButton(QStringLiteral("Command1"), this, owner.shown(QStringLiteral("OK")))),
       program(owner) {
-    setCaption(QStringLiteral("O programu"));
+    setCaption(program.shown(QStringLiteral("O programu")));
     setClientSize(11580, 9930);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(toolkit::bgr(0xE0E0E0)));
@@ -41,8 +42,8 @@ Form6::Form6(Program& owner)
     toolkit::place(Picture2, 240, 240, 10215, 7215);
     Picture2->setBackColor(0xFFFFFF);
 
-    Text1->setText(content::aboutText());
-    Text1->setAccessibleName(QStringLiteral("O programu"));
+    Text1->setText(program.shown(content::aboutText()));
+    Text1->setAccessibleName(program.shown(QStringLiteral("O programu")));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont text(QStringLiteral("Arial"));
     text.setPointSizeF(12);

@@ -20,11 +20,12 @@
 #include "toolkit/Twips.h"
 
 Form1::Form1(Program& owner)
-    : course::LessonScreen({.name = QStringLiteral("Form1"), .lastTaskRow = 12}, owner.host()),
+    : course::LessonScreen({.name = QStringLiteral("Form1"), .lastTaskRow = 12}, owner.host(),
+                           owner.script()),
       Timer1(new toolkit::Timer(QStringLiteral("Timer1"), this, 1000, true)),
       Timer2(new toolkit::Timer(QStringLiteral("Timer2"), this, 50, false)),
       Image8(new toolkit::Image(QStringLiteral("Image8"), this)), program(owner) {
-    Command1->setCaption(QStringLiteral("Započni vežbu"));
+    Command1->setCaption(shown(QStringLiteral("Započni vežbu")));
     TreeView1->setTag(QStringLiteral("1"));
     Image8->hide();
     Picture1 = addPanel(QStringLiteral("Picture1"), [this] { designIntroduction(); });
@@ -45,10 +46,10 @@ Form1::Form1(Program& owner)
 }
 
 void Form1::load() {
-    course::buildOutline(*TreeView1, {.firstKeyedStep = 1, .lastKeyedStep = 6});
-    course::buildOutline(*program.form3().TreeView1, {.firstKeyedStep = 6, .lastKeyedStep = 10});
+    course::buildOutline(*TreeView1, {.firstKeyedStep = 1, .lastKeyedStep = 6}, script());
+    course::buildOutline(*program.form3().TreeView1, {.firstKeyedStep = 6, .lastKeyedStep = 10}, script());
     course::buildOutline(*program.form4().TreeView1,
-                         {.firstKeyedStep = 10, .lastKeyedStep = 10, .lastTaskKeyed = true});
+                         {.firstKeyedStep = 10, .lastKeyedStep = 10, .lastTaskKeyed = true}, script());
     TreeView1->ensureVisible(TreeView1->node(1));
     setFollowing(&program.form3());
     program.form3().setFollowing(&program.form4());
@@ -56,11 +57,11 @@ void Form1::load() {
     picResult->setTop(5520);
 
     // The indexes are made from the texts the reading panels will show.
-    IndexText3 = course::buildWordIndex(content::form1::Text3(), course::cleaningText3());
-    IndexText36 = course::buildWordIndex(content::form1::Text36(), course::cleaningText36());
-    IndexText46 = course::buildWordIndex(content::form1::Text46(), course::cleaningText46());
-    IndexText50 = course::buildWordIndex(content::form1::Text50(), course::cleaningText50());
-    IndexText51 = course::buildWordIndex(content::form1::Text51(), course::cleaningText51());
+    IndexText3 = course::buildWordIndex(shown(content::form1::Text3()), course::cleaningText3());
+    IndexText36 = course::buildWordIndex(shown(content::form1::Text36()), course::cleaningText36());
+    IndexText46 = course::buildWordIndex(shown(content::form1::Text46()), course::cleaningText46());
+    IndexText50 = course::buildWordIndex(shown(content::form1::Text50()), course::cleaningText50());
+    IndexText51 = course::buildWordIndex(shown(content::form1::Text51()), course::cleaningText51());
 
     AnswersTask1 = content::form1::AnswersTask1();
     AnswersTask6 = content::form1::AnswersTask6();
@@ -83,7 +84,7 @@ void Form1::connectEvents() {
 
 void Form1::connectPicking(toolkit::TextArea& text, void (Form1::*onClick)(), toolkit::Label& count,
                            toolkit::CommandButton& remove, void (Form1::*onRemove)()) {
-    course::makePickable(text, count);
+    course::makePickable(text, count, script());
     connect(&text, &toolkit::TextArea::clicked, this, onClick);
     connect(&text, &toolkit::TextArea::gotFocus, this, &Form1::Form1_ReadingText_GotFocus);
     connect(&remove, &QPushButton::clicked, this, onRemove);

@@ -58,10 +58,10 @@ void Form1::Form1_Command1_Click() {
 }
 
 bool Form1::pressIntroduction() {
-    Command1->setCaption(QStringLiteral("Napred"));
+    Command1->setCaption(shown(QStringLiteral("Napred")));
     Timer2->setEnabled(true);
     showPanel(Picture2);
-    Label1->setCaption(course::stepTitle(1));
+    Label1->setCaption(course::stepTitle(1, script()));
     Command1->setTag(QStringLiteral("1"));
     return true;
 }
@@ -74,8 +74,8 @@ bool Form1::pressTask1() {
     }
     program.tickTask(1, Image7->picture());
     showPanel(Picture3);
-    Command1->setCaption(QStringLiteral("Napred"));
-    Label1->setCaption(course::stepTitle(1));
+    Command1->setCaption(shown(QStringLiteral("Napred")));
+    Label1->setCaption(course::stepTitle(1, script()));
     Command1->setTag(QStringLiteral("2"));
     return true;
 }
@@ -88,7 +88,7 @@ bool Form1::pressTask2() {
     }
     program.tickTask(2, Image7->picture());
     showPanel(Picture4);
-    Label1->setCaption(course::stepTitle(2));
+    Label1->setCaption(course::stepTitle(2, script()));
     Command1->setTag(QStringLiteral("3"));
     program.recordStepTime(*program.form5().Label14);
     return true;
@@ -122,7 +122,7 @@ bool Form1::pressTasks4And5() {
     showPanel(Picture7);
     Command1->setTag(QStringLiteral("5"));
     program.recordStepTime(*program.form5().Label15);
-    Label1->setCaption(course::stepTitle(3));
+    Label1->setCaption(course::stepTitle(3, script()));
     return true;
 }
 
@@ -150,7 +150,7 @@ bool Form1::pressTask7() {
     showPanel(Picture10);
     Command1->setTag(QStringLiteral("7"));
     program.recordStepTime(*program.form5().Label16);
-    Label1->setCaption(course::stepTitle(4));
+    Label1->setCaption(course::stepTitle(4, script()));
     return true;
 }
 
@@ -180,7 +180,7 @@ bool Form1::pressTasks9And10() {
     }
     program.tickTask(10, Image7->picture());
     showPanel(Picture12);
-    Label1->setCaption(course::stepTitle(5));
+    Label1->setCaption(course::stepTitle(5, script()));
     Command1->setTag(QStringLiteral("9"));
     program.recordStepTime(*program.form5().Label17);
     return true;
@@ -194,7 +194,7 @@ bool Form1::pressTask11() {
     }
     program.tickTask(11, Image7->picture());
     showPanel(Picture13);
-    Label1->setCaption(course::stepTitle(5));
+    Label1->setCaption(course::stepTitle(5, script()));
     Command1->setTag(QStringLiteral("10"));
     return true;
 }
@@ -207,7 +207,7 @@ bool Form1::pressTask12() {
     }
     program.tickTask(12, Image7->picture());
     showPanel(Picture14);
-    Label1->setCaption(course::stepTitle(6));
+    Label1->setCaption(course::stepTitle(6, script()));
     Command1->setTag(QStringLiteral("11"));
     program.recordStepTime(*program.form5().Label18);
     return true;
@@ -234,8 +234,8 @@ bool Form1::pressTasks13And14() {
 
     // Hand-off: the second screen takes over where this one stands.
     Form3& second = program.form3();
-    second.Label1->setCaption(course::stepTitle(6));
-    program.form4().Label1->setCaption(course::stepTitle(6));
+    second.Label1->setCaption(course::stepTitle(6, script()));
+    program.form4().Label1->setCaption(course::stepTitle(6, script()));
     second.Command1->setTag(QStringLiteral("12"));
     // Placed before it is shown, so that a window manager frames it where this screen stands.
     second.setLeft(left());

@@ -18,7 +18,7 @@ void Form1::pick(toolkit::TextArea& text, const course::WordIndex& index, toolki
             list.ensureVisible(list.count());
             list.select(list.count());
         }
-        count.setCaption(course::countCaption(list.count()));
+        count.setCaption(course::countCaption(list.count(), script()));
     }
 }
 
@@ -48,17 +48,17 @@ void Form1::Form1_ReadingText_GotFocus() {
 }
 
 void Form1::Form1_Command4_Click() {
-    course::removeSelected(*ListView1, *Label4);
+    course::removeSelected(*ListView1, *Label4, script());
 }
 void Form1::Form1_Command5_Click() {
-    course::removeSelected(*ListView2, *Label36);
+    course::removeSelected(*ListView2, *Label36, script());
 }
 void Form1::Form1_Command6_Click() {
-    course::removeSelected(*ListView3, *Label50);
+    course::removeSelected(*ListView3, *Label50, script());
 }
 void Form1::Form1_Command7_Click() {
-    course::removeSelected(*ListView4, *Label56);
+    course::removeSelected(*ListView4, *Label56, script());
 }
 void Form1::Form1_Command8_Click() {
-    course::removeSelected(*ListView5, *Label58);
+    course::removeSelected(*ListView5, *Label58, script());
 }

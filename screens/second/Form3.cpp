@@ -19,7 +19,7 @@ Form3::Form3(Program& owner)
                             .picture5Left = 2175,
                             .picture5Top = 5385,
                             .picture8Left = 12255},
-                           owner.host()),
+                           owner.host(), owner.script()),
       program(owner) {
     picResult->setTop(6520);
     TreeView1->setTag(QStringLiteral("11"));
@@ -40,7 +40,7 @@ void Form3::load() {
 
 void Form3::Form3_Form_Load() {
     // The index is made from the poem its panel will show.
-    PoemIndex = course::buildPoemIndex(content::form3::Text51());
+    PoemIndex = course::buildPoemIndex(shown(content::form3::Text51()));
     PoemAnswers = content::form3::PoemAnswers();
 }
 
@@ -77,7 +77,7 @@ void Form3::Form3_Text51_Click() {
     const QStringList added = course::poemEntriesToAdd(PoemIndex, Text51->selStart(), ListView5->texts());
     for (const QString& entry : added) {
         ListView5->add(entry);
-        Label12->setCaption(course::countCaption(ListView5->count()));
+        Label12->setCaption(course::countCaption(ListView5->count(), script()));
     }
 }
 
@@ -87,7 +87,7 @@ void Form3::Form3_Text51_GotFocus() {
 }
 
 void Form3::Form3_Command8_Click() {
-    course::removeSelected(*ListView5, *Label12);
+    course::removeSelected(*ListView5, *Label12, script());
 }
 
 void Form3::Form3_TreeView1_Collapse(toolkit::TreeView::Node* node) {

@@ -73,7 +73,7 @@ bool Form3::pressTasks15And16() {
         return false;
     }
     program.tickTask(16, Image7->picture());
-    Label1->setCaption(course::stepTitle(7));
+    Label1->setCaption(course::stepTitle(7, script()));
     showPanel(Picture1);
     Command1->setTag(QStringLiteral("13"));
     program.recordStepTime(*program.form5().Label19);
@@ -100,7 +100,7 @@ bool Form3::pressTask18() {
     }
     program.tickTask(18, Image7->picture());
     showPanel(Picture3);
-    Label1->setCaption(course::stepTitle(8));
+    Label1->setCaption(course::stepTitle(8, script()));
     Command1->setTag(QStringLiteral("15"));
     program.recordStepTime(*program.form5().Label20);
     return true;
@@ -126,7 +126,7 @@ bool Form3::pressTask20() {
     }
     program.tickTask(20, Image7->picture());
     showPanel(Picture6);
-    Label1->setCaption(course::stepTitle(9));
+    Label1->setCaption(course::stepTitle(9, script()));
     Command1->setTag(QStringLiteral("17"));
     program.recordStepTime(*program.form5().Label21);
     return true;
@@ -163,7 +163,7 @@ bool Form3::pressTasks22And23() {
     program.tickTask(23, Image7->picture());
     showPanel(Picture9);
     Command1->setTag(QStringLiteral("19"));
-    Label1->setCaption(course::stepTitle(10));
+    Label1->setCaption(course::stepTitle(10, script()));
     program.recordStepTime(*program.form5().Label22);
     return true;
 }
@@ -182,7 +182,7 @@ bool Form3::pressTask24() {
     // Hand-off: the closing screen takes over where this one stands.
     Form4& closing = program.form4();
     closing.Command1->setTag(QStringLiteral("20"));
-    closing.Label1->setCaption(course::stepTitle(10));
+    closing.Label1->setCaption(course::stepTitle(10, script()));
     // Placed before it is shown, so that a window manager frames it where this screen stands.
     closing.setLeft(left());
     closing.setTop(top());

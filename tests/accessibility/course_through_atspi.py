@@ -7,7 +7,10 @@ action, the toggle action of word labels and check boxes, the press action of op
 refusal is an alert whose text is read and whose OK button closes it; a picked word is heard in the list
 and its count.
 
-Usage: course_through_atspi.py PROGRAM   (on a display, with an accessibility bus)
+With --cyrillic the program shows its Cyrillic course: every name is looked for in Cyrillic, every word
+picked in Cyrillic, and every other answer typed in Cyrillic.
+
+Usage: course_through_atspi.py PROGRAM [--cyrillic]   (on a display, with an accessibility bus)
 """
 import os
 import re
@@ -69,6 +72,30 @@ ANSWERS = {
     19: [("toggle", w) for w in ["NEDRA,", "PANTALONE,", "MERDEVINE."]],
     20: [("toggle", "vile."), ("toggle", "usta", 2)],
 }
+CYRILLIC = "--cyrillic" in sys.argv[2:]
+LETTERS = dict(zip("abcčćdđefghijklmnoprsštuvzž", "абцчћдђефгхијклмнопрсштувзж"))
+
+
+def shown(latin):
+    """A text of the course as the program shows it: the Cyrillic course's letter by letter (the names
+    used here hold neither an exception word nor a misspelling but the refusal's title)."""
+    if not CYRILLIC:
+        return latin
+    text = "Pažnja" if latin == "Paznja" else latin
+    out, i = "", 0
+    while i < len(text):
+        pair = text[i:i + 2].lower()
+        if pair in ("lj", "nj", "dž"):
+            letter = {"lj": "љ", "nj": "њ", "dž": "џ"}[pair]
+            out += letter.upper() if text[i].isupper() else letter
+            i += 2
+            continue
+        letter = LETTERS.get(text[i].lower(), text[i])
+        out += letter.upper() if text[i].isupper() else letter
+        i += 1
+    return out
+
+
 # The roles of the controls a pupil answers with; each must have a name.
 ANSWERING = {"entry", "text", "check box", "radio button", "list", "push button", "tree"}
 
@@ -127,6 +154,7 @@ def front(app, role="frame"):
 
 
 def named(frame, name, nth=1, role=None):
+    name = shown(name)
     matches = [a for a in descendants(frame)
                if (a.name.startswith(name[:-1]) if name.endswith("…") else a.name == name)
                and role in (None, a.getRoleName())]
@@ -154,9 +182,9 @@ def refuse_and_close(app, frame, visit):
     box = wait_for(lambda: alert(app), "the refusal")
     visit(app, "the refusal")
     texts = [a.name for a in descendants(box)] + [box.name, box.description]
-    check("Zadatak nije rešen !" in texts, f"the refusal says {texts}")
-    check(box.name == "Paznja", f"the refusal is titled {box.name!r}")
-    act(named(box, "OK"), "Press")
+    check(shown("Zadatak nije rešen !") in texts, f"the refusal says {texts}")
+    check(box.name == shown("Paznja"), f"the refusal is titled {box.name!r}")
+    act([a for a in descendants(box) if a.name == "OK"][0], "Press")  # Qt's own button
     wait_for(lambda: alert(app) is None, "the refusal to close")
 
 
@@ -170,6 +198,7 @@ def pick(frame, text_name, word):
     text = named(frame, text_name)
     check(text is not None and text.getRoleName() == "text", f"{text_name!r} is a text")
     content = text.queryText()
+    word = shown(word)
     found = re.search(r"(?<!\w)" + re.escape(word) + r"(?!\w)", content.getText(0, -1))
     check(found, f"{word!r} is in {text_name!r}")
     listed = named(frame, "Odabrane reči", role="list")
@@ -183,13 +212,16 @@ def pick(frame, text_name, word):
     wait_for(lambda: any(e.type.startswith("object:property-change:accessible-name")
                          and e.source.name.endswith(count) for e in events), "the count label's new count")
     wait_for(lambda: any(e.type.startswith("object:property-change:accessible-description")
-                         and e.source.name == text_name and e.source.description.endswith(count) for e in events),
+                         and e.source.name == shown(text_name) and e.source.description.endswith(count)
+                         for e in events),
              "the new count in the text's description")
 
 
-def answer(frame, step):
+def answer(frame, step, typed_in_cyrillic=False):
     kind, name = step[0], step[1]
     if kind == "type":
+        if typed_in_cyrillic:
+            step = (kind, name, shown(step[2]))
         box = named(frame, name)
         check(box is not None and box.getRoleName() in ("entry", "text"), f"an answer box {name!r}")
         box.queryEditableText().setTextContents(step[2])
@@ -209,7 +241,7 @@ def answer(frame, step):
 def main(visit=lambda app, where: None):
     """Walks the course; visit(app, where) is called on every panel, refusal and the results screen."""
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    program = subprocess.Popen([sys.argv[1]], env=environment)
+    program = subprocess.Popen([sys.argv[1]] + (["--cyrillic"] if CYRILLIC else []), env=environment)
     pyatspi.Registry.registerEventListener(events.append, "object:children-changed",
                                            "object:property-change:accessible-name",
                                            "object:property-change:accessible-description")
@@ -223,8 +255,8 @@ def main(visit=lambda app, where: None):
             visit(app, f"tag {tag}")
             if tag in (1, 12, 20):  # one refusal on each lesson screen
                 refuse_and_close(app, frame, visit)
-            for step in ANSWERS.get(tag, []):
-                answer(frame, step)
+            for i, step in enumerate(ANSWERS.get(tag, [])):
+                answer(frame, step, typed_in_cyrillic=CYRILLIC and i % 2 == 1)
             first = ANSWERS.get(tag + 1, [(None, None)])[0]
             act(napred(frame), "Press")
             check(alert(app) is None, f"the right answers of tag {tag} were refused")

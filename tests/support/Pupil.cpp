@@ -1,5 +1,7 @@
 #include "tests/support/Pupil.h"
 
+#include "content/Script.h"
+
 #include "course/Words.h"
 #include "screens/Program.h"
 #include "screens/auxiliary/Form2.h"
@@ -86,10 +88,11 @@ void typeAll(Answers& answers, const std::array<toolkit::TextBox*, N>& boxes, co
     }
 }
 
-void pickAll(Answers& answers, toolkit::TextArea* text, const course::WordIndex& index,
-             std::initializer_list<const char*> words) {
+// The words are named as the Latin course writes them; the pupil picks them as the screen shows them.
+void pickAll(Answers& answers, const course::LessonScreen& screen, toolkit::TextArea* text,
+             const course::WordIndex& index, std::initializer_list<const char*> words) {
     for (const char* word : words) {
-        answers.picks.append({text, pickingOffset(text, index, QString::fromUtf8(word))});
+        answers.picks.append({text, pickingOffset(text, index, screen.shown(QString::fromUtf8(word)))});
     }
 }
 
@@ -103,7 +106,7 @@ Answers mainScreen(Form1& f, int tag) {
     Answers a;
     switch (tag) {
     case 1:
-        pickAll(a, f.Text3, f.IndexText3,
+        pickAll(a, f, f.Text3, f.IndexText3,
                 {"Car",     "Radovan",  "car",    "careva",  "vladar",   "sudbine", "gospodar",
                  "svemira", "sekiru",   "ramenu", "konja",   "brdo",     "snegom",  "ruci",
                  "buljinu", "očima",    "zemlji", "ljudi",   "muškarci", "bitke",   "trijumfe",
@@ -128,7 +131,7 @@ Answers mainScreen(Form1& f, int tag) {
                    {f.Text34, QStringLiteral("sok, radost, snaga, veština, igra, balet")}};
         break;
     case 5:
-        pickAll(a, f.Text36, f.IndexText36, {"Radkersburgu", "Austrije", "Alpskog", "Muru"});
+        pickAll(a, f, f.Text36, f.IndexText36, {"Radkersburgu", "Austrije", "Alpskog", "Muru"});
         break;
     case 6:
         typeAll(a, f.planetBoxes, {"Merkur", "Venera", "Zemlja", "Mars"});
@@ -137,15 +140,15 @@ Answers mainScreen(Form1& f, int tag) {
         typeAll(a, f.commonNounBoxes, {"lopte", "majke", "avion", "pismo"});
         break;
     case 8:
-        pickAll(a, f.Text46, f.IndexText46,
+        pickAll(a, f, f.Text46, f.IndexText46,
                 {"gore", "svoda", "dnu", "pene", "Površina", "stene", "Svod", "voda"});
         a.typed = {{f.Text48, QStringLiteral("pesnik, podlac, pijanica, kockar, čovek, špijun")}};
         break;
     case 9:
-        pickAll(a, f.Text50, f.IndexText50, {"Diko", "snago", "blago", "dušo", "drago"});
+        pickAll(a, f, f.Text50, f.IndexText50, {"Diko", "snago", "blago", "dušo", "drago"});
         break;
     case 10:
-        pickAll(a, f.Text51, f.IndexText51, {"Lepota", "strah", "misao", "ljubav", "pravednost", "bol"});
+        pickAll(a, f, f.Text51, f.IndexText51, {"Lepota", "strah", "misao", "ljubav", "pravednost", "bol"});
         break;
     case 11:
         markAll(a, {f.Label64, f.Label65, f.Label72, f.Label68, f.Label75});
@@ -164,7 +167,7 @@ Answers secondScreen(Form3& f, int tag) {
         typeAll(a, f.abstractNounBoxes, {"jednakost", "strah", "ljubav", "pamet"});
         break;
     case 13:
-        pickAll(a, f.Text51, f.PoemIndex, {"Oranje", "četovanja"});
+        pickAll(a, f, f.Text51, f.PoemIndex, {"Oranje", "četovanja"});
         break;
     case 14:
         typeAll(a, f.verbalNounBoxes,
@@ -200,7 +203,9 @@ Answers secondScreen(Form3& f, int tag) {
 
 } // namespace
 
-Answers rightAnswers(Program& program, int tag) {
+namespace {
+
+Answers inLatin(Program& program, int tag) {
     if (tag <= 11) {
         return mainScreen(program.form1(), tag);
     }
@@ -209,6 +214,17 @@ Answers rightAnswers(Program& program, int tag) {
     }
     Answers a;
     markAll(a, {program.form4().Label85, program.form4().Label81});
+    return a;
+}
+
+} // namespace
+
+Answers rightAnswers(Program& program, int tag) {
+    Answers a = inLatin(program, tag);
+    // A pupil of the Cyrillic course types in either script: every other answer in Cyrillic.
+    for (qsizetype i = 1; program.script() == content::Script::Cyrillic && i < a.typed.size(); i += 2) {
+        a.typed[i].second = content::toCyrillic(a.typed[i].second);
+    }
     return a;
 }
 

@@ -39,7 +39,8 @@ bool pickWord(toolkit::TextArea* text, const course::WordIndex& index, const QSt
 
 // The right answers of the tasks judged at `tag`, on the screen that judges them: what each box holds,
 // where a click picks each word (the caret just after its first letter), which word and option labels
-// end checked and which not, which check boxes end ticked and which not.
+// end checked and which not, which check boxes end ticked and which not. In a Cyrillic course every
+// other typed answer is written in Cyrillic, the others in Latin.
 struct Answers {
     QList<std::pair<toolkit::TextBox*, QString>> typed;
     QList<std::pair<toolkit::TextArea*, int>> picks;

@@ -1,7 +1,8 @@
 // The whole course by keyboard alone, in real windows under a window manager: from the splash to the
 // results screen with nothing but keys that the X server sends to whatever has the focus. The test reads
 // where the focus is and what the controls hold, but never sets the focus or calls a handler itself. On
-// the way it leaves pictures of every screen, panel and the refusal for people to look at.
+// the way it leaves pictures of every screen, panel and the refusal for people to look at. The walk is made
+// in each script; the Cyrillic pictures are named as the Latin ones with "-cyrillic" added.
 #include "screens/Program.h"
 #include "screens/auxiliary/Form2.h"
 #include "screens/auxiliary/Form5.h"
@@ -26,10 +27,16 @@
 
 namespace {
 
-class Keyboard : public testing::Test {
+class Keyboard : public testing::TestWithParam<content::Script> {
   protected:
     toolkit::DesktopHost host;
-    Program program{host};
+    Program program{host, GetParam()};
+
+    QString shown(const QString& latin) const { return program.shown(latin); }
+    void saveShot(QWidget& window, const QString& name) const {
+        real::saveShot(
+            window, program.script() == content::Script::Latin ? name : name + QStringLiteral("-cyrillic"));
+    }
 
     static QWidget* focus() { return QApplication::focusWidget(); }
     static QString focusName() { return focus() ? focus()->objectName() : QStringLiteral("(nothing)"); }
@@ -106,20 +113,20 @@ class Keyboard : public testing::Test {
         real::key(QStringLiteral("space"), refused);
     }
     // Enter closes the refusal.
-    static void closeRefusal() {
-        real::saveShot(*refusal(), QStringLiteral("refusal"));
-        EXPECT_EQ(refusal()->text(), QStringLiteral("Zadatak nije rešen !"));
-        EXPECT_EQ(refusal()->windowTitle(), QStringLiteral("Paznja"));
+    void closeRefusal() const {
+        saveShot(*refusal(), QStringLiteral("refusal"));
+        EXPECT_EQ(refusal()->text(), shown(QStringLiteral("Zadatak nije rešen !")));
+        EXPECT_EQ(refusal()->windowTitle(), shown(QStringLiteral("Paznja")));
         EXPECT_EQ(refusal()->icon(), QMessageBox::Warning);
         real::key(QStringLiteral("Return"));
         ASSERT_TRUE(QTest::qWaitFor([] { return refusal() == nullptr; }, 5000));
     }
 };
 
-TEST_F(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
+TEST_P(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
     program.start();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&program.form2()));
-    real::saveShot(program.form2(), QStringLiteral("splash"));
+    saveShot(program.form2(), QStringLiteral("splash"));
     real::key(QStringLiteral("space"), [this] {
         return program.isLoaded(Program::Screen::Form1) && program.form1().isActiveWindow();
     });
@@ -155,11 +162,11 @@ TEST_F(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
             pressUnsolved(screen);
             closeRefusal();
             pickAt(main.Text3, 13); // "je"
-            ASSERT_EQ(main.ListView1->texts(), QStringList{QStringLiteral("je")});
+            ASSERT_EQ(main.ListView1->texts(), QStringList{shown(QStringLiteral("je"))});
             tabTo(main.ListView1);
             real::keys({QStringLiteral("Home"), QStringLiteral("Delete")});
             EXPECT_EQ(main.ListView1->count(), 0);
-            EXPECT_EQ(main.Label4->caption(), QStringLiteral("Odabrane reèi ( 0 )"));
+            EXPECT_EQ(main.Label4->caption(), shown(QStringLiteral("Odabrane reèi ( 0 )")));
             break;
         case 2:
             EXPECT_EQ(tabRound(),
@@ -204,9 +211,8 @@ TEST_F(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
             break;
         }
         answer(answers);
-        real::saveShot(
-            screen,
-            QStringLiteral("%1-tag%2").arg(screen.objectName().toLower()).arg(tag, 2, 10, QChar(u'0')));
+        saveShot(screen,
+                 QStringLiteral("%1-tag%2").arg(screen.objectName().toLower()).arg(tag, 2, 10, QChar(u'0')));
         if (tag == 20) {
             tabTo(program.form4().Label85);
             real::key(QStringLiteral("Return"), [this] {
@@ -220,9 +226,14 @@ TEST_F(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
 
     Form5& results = program.form5();
     EXPECT_FALSE(results.Label25->caption().isEmpty());
-    real::saveShot(results, QStringLiteral("results"));
+    saveShot(results, QStringLiteral("results"));
     tabTo(results.Command2);
     real::key(QStringLiteral("Return"), [this] { return program.ended(); });
 }
+
+INSTANTIATE_TEST_SUITE_P(, Keyboard, testing::Values(content::Script::Latin, content::Script::Cyrillic),
+                         [](const testing::TestParamInfo<content::Script>& run) {
+                             return run.param == content::Script::Latin ? "Latin" : "Cyrillic";
+                         });
 
 } // namespace

@@ -70,6 +70,25 @@ class Pointer : public testing::Test {
             << next.objectName().toStdString() << " stands elsewhere";
         EXPECT_FALSE(next.windowHandle()->frameMargins().isNull()) << "no window manager framed it";
     }
+    // What the pupil sees of the focus on a reading text: its caret, and the highlight frame on its border.
+    static bool frameShown(toolkit::TextArea* text) {
+        const QImage shot = text->grab().toImage();
+        return shot.pixelColor(shot.width() / 2, 1) == text->palette().color(QPalette::Highlight);
+    }
+    // Qt draws the caret of a focused text that is selectable by keyboard.
+    static bool caretShown(toolkit::TextArea* text) {
+        return text->hasFocus() && text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard);
+    }
+    static bool focusShown(toolkit::TextArea* text) { return frameShown(text) || caretShown(text); }
+    // A pupil who uses only the pointer sees no focus on any reading text of the screen in front.
+    void expectNoFocusShown() {
+        for (toolkit::TextArea* text : front().findChildren<toolkit::TextArea*>()) {
+            if (text->isVisible()) {
+                EXPECT_FALSE(frameShown(text)) << text->objectName().toStdString() << " shows a frame";
+                EXPECT_FALSE(caretShown(text)) << text->objectName().toStdString() << " shows its caret";
+            }
+        }
+    }
     static void emptyList(toolkit::ListView* list) {
         while (list->remove(1)) {
         }
@@ -81,7 +100,9 @@ TEST_F(Pointer, OneClickIsOneClickAndWindowsKeepTheirPlace) {
     pupil::click(program.form2().Label1);
     Form1& main = program.form1();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    expectNoFocusShown();
     solve(0);
+    expectNoFocusShown();
 
     // Tag 1. At the left edge of "Radovan" a click picks what the caret there picks ("Car", the word
     // before it, by the course's rule); a double- or triple-click, a Shift+click and a drag to the right
@@ -113,6 +134,15 @@ TEST_F(Pointer, OneClickIsOneClickAndWindowsKeepTheirPlace) {
     real::click(main.Label77, main.Label77->rect().topLeft() + QPoint(5, 5), 2);
     EXPECT_EQ(host.addresses.size(), 1);
     emptyList(main.ListView1);
+
+    // Tab into a reading text shows its caret and frame; a click of the pointer on it hides them.
+    for (int tabs = 0; tabs == 0 || (QApplication::focusWidget() != main.Text3 && tabs < 30); ++tabs) {
+        real::key(QStringLiteral("Tab"));
+    }
+    ASSERT_EQ(QApplication::focusWidget(), main.Text3);
+    EXPECT_TRUE(focusShown(main.Text3));
+    real::click(main.Text3->viewport(), belowTheLastLine(main.Text3));
+    EXPECT_FALSE(focusShown(main.Text3));
 
     // Below the last written line of every reading text lies its empty last line: a click there puts
     // the caret at the end of the stored text and picks nothing.
@@ -158,6 +188,7 @@ TEST_F(Pointer, OneClickIsOneClickAndWindowsKeepTheirPlace) {
         }
         const QPoint place = main.frameGeometry().topLeft(), client = main.geometry().topLeft();
         solve(tag);
+        expectNoFocusShown();
         if (tag == 11) {
             expectInPlaceOf(program.form3(), place, client);
         }
@@ -192,6 +223,7 @@ TEST_F(Pointer, OneClickIsOneClickAndWindowsKeepTheirPlace) {
         }
         const QPoint place = second.frameGeometry().topLeft(), client = second.geometry().topLeft();
         solve(tag);
+        expectNoFocusShown();
         if (tag == 19) {
             expectInPlaceOf(program.form4(), place, client);
         }
