@@ -47,7 +47,7 @@ TEST(Toolkit, ATextAreaKeepsItsTextExactlyAndMapsSelStartOverLineBreaks) {
 
 // What a screen reader asks of a reading text and of an answer box: the line as the box lays it out,
 // the word at the start of a text that begins with an empty line (Qt's own answer never comes), and
-// edits only where the pupil could type.
+// edits only where the pupil could type (a box shown, not read-only).
 TEST(Toolkit, TextsAnswerAScreenReaderAtAnyOffset) {
     toolkit::TextArea verses(u"Text1"_s, nullptr);
     verses.setText(u"\r\nGore svoda, dnu pene, površina stene, svod voda\r\n"_s);

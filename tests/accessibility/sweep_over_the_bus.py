@@ -187,6 +187,14 @@ def texts(accessible):
             walk.check(False, f"a child of {accessible.name!r} cannot be read: {error}")
 
 
+def results_again(app):
+    # About's objects leave the bus while it closes: one asked for then is no longer there.
+    try:
+        return walk.named(walk.front(app), "Izlaz")
+    except Exception:
+        return None
+
+
 def visit(app, where):
     start = time.monotonic()
     count = 0
@@ -209,7 +217,7 @@ def visit(app, where):
                               "About")
         visit(app, "About")
         walk.act(walk.named(about, "OK", role="push button"), "Press")
-        walk.wait_for(lambda: walk.named(walk.front(app), "Izlaz"), "the results screen again")
+        walk.wait_for(lambda: results_again(app), "the results screen again")
 
 
 if __name__ == "__main__":
