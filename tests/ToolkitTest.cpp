@@ -4,6 +4,7 @@
 #include "toolkit/TextBox.h"
 
 #include <QAccessible>
+#include <QTest>
 
 #include <climits>
 
@@ -75,4 +76,25 @@ TEST(Toolkit, TextsAnswerAScreenReaderAtAnyOffset) {
     box.setReadOnly(true);
     answer->editableTextInterface()->replaceText(INT_MIN, INT_MAX, u"x"_s);
     EXPECT_EQ(box.text(), u"  krompir"_s);
+}
+
+// An answer box finishes taking the focus after the screen reader has heard it, yet a key typed at once,
+// before the event loop turns, still lands as it would in any box: Tab selects what the box holds, and
+// the key replaces it.
+TEST(Toolkit, AKeyTypedAtOnceAfterTabReplacesWhatTheBoxHolds) {
+    QWidget window;
+    toolkit::TextBox first(u"Text1"_s, &window);
+    toolkit::TextBox second(u"Text2"_s, &window);
+    second.setText(u"staro"_s);
+    second.move(0, 40);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    first.setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+    // Sent straight to the widgets, as a key that is already waiting is delivered before any timer.
+    QTest::keyClick(&first, Qt::Key_Tab);
+    ASSERT_TRUE(second.hasFocus());
+    QTest::keyClick(&second, Qt::Key_R);
+    EXPECT_EQ(second.text(), u"r"_s);
 }

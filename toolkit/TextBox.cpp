@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QTimer>
 
+#include <utility>
+
 namespace toolkit {
 
 TextBox::TextBox(const QString& name, QWidget* container) : QLineEdit(container) {
@@ -25,13 +27,33 @@ void TextBox::focusInEvent(QFocusEvent* event) {
     // A screen reader hears the focus before the caret: Qt tells the focus once this event is handled, so
     // the box places its caret (and selects what it holds) only after that. Told the caret first, Orca
     // takes its move for a silent change of focus and says nothing of the box.
-    const Qt::FocusReason reason = event->reason();
-    QTimer::singleShot(0, this, [this, reason] {
-        if (hasFocus()) {
-            QFocusEvent focusIn(QEvent::FocusIn, reason);
-            QLineEdit::focusInEvent(&focusIn);
-        }
-    });
+    m_pendingFocusIn = event->reason();
+    QTimer::singleShot(0, this, &TextBox::finishFocusIn);
+}
+
+void TextBox::finishFocusIn() {
+    // Runs once, before any key or press that may come first, so a key typed at once is never taken into
+    // a selection made after it.
+    if (const std::optional<Qt::FocusReason> reason = std::exchange(m_pendingFocusIn, std::nullopt);
+        reason && hasFocus()) {
+        QFocusEvent focusIn(QEvent::FocusIn, *reason);
+        QLineEdit::focusInEvent(&focusIn);
+    }
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    m_pendingFocusIn.reset();
+    QLineEdit::focusOutEvent(event);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    finishFocusIn();
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::mousePressEvent(QMouseEvent* event) {
+    finishFocusIn();
+    QLineEdit::mousePressEvent(event);
 }
 
 QRect TextBox::characterRect(int offset) const {

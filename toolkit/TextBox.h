@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <optional>
+
 namespace toolkit {
 
 // A one-line answer box the pupil types into.
@@ -20,7 +22,15 @@ class TextBox : public QLineEdit {
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void finishFocusIn();
+
+    std::optional<Qt::FocusReason> m_pendingFocusIn;
 };
 
 } // namespace toolkit
