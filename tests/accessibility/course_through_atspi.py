@@ -121,7 +121,7 @@ def wait_for(probe, what, timeout=10.0):
         pump()
         try:
             value = probe()
-        except GLib.GError:  # a window going away while it was read, as the splash does
+        except (GLib.GError, TypeError):  # a window going away while it was read, as the splash does
             value = None
         if value:
             return value
