@@ -56,8 +56,8 @@ TEST(Toolkit, TextsAnswerAScreenReaderAtAnyOffset) {
     verses.show();
     QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&verses)->textInterface();
     int start = -1, end = -1;
-    EXPECT_EQ(text->textAtOffset(0, QAccessible::WordBoundary, &start, &end), u"\n"_s);
-    EXPECT_EQ(text->textAfterOffset(0, QAccessible::WordBoundary, &start, &end), u"Gore "_s);
+    EXPECT_EQ(text->textAtOffset(0, QAccessible::WordBoundary, &start, &end), u"\nGore "_s);
+    EXPECT_EQ(text->textAfterOffset(0, QAccessible::WordBoundary, &start, &end), u"svoda, "_s);
     text->textAtOffset(1, QAccessible::LineBoundary, &start, &end);
     EXPECT_EQ(start, 1);
     EXPECT_LT(end, text->characterCount() - 1) << "the second paragraph takes more than one line here";
@@ -81,6 +81,40 @@ TEST(Toolkit, TextsAnswerAScreenReaderAtAnyOffset) {
 // An answer box finishes taking the focus after the screen reader has heard it, yet a key typed at once,
 // before the event loop turns, still lands as it would in any box: Tab selects what the box holds, and
 // the key replaces it.
+// Ctrl+Right and Ctrl+Left stop only at the starts of words, so that each move passes a word a screen
+// reader can say: never before a full stop, a closing quote or a line break, nor after an empty first line.
+TEST(Toolkit, WordMovesPassWholeWords) {
+    toolkit::TextArea verses(u"Text1"_s, nullptr);
+    verses.setText(u"\r\nGore svoda, dnu pene.\r\n\u201ESvod\u201C voda.\r\n"_s);
+    verses.resize(300, 200);
+    verses.show();
+    const QString shown = verses.toPlainText();
+    const auto stops = [&](Qt::Key key, int from) {
+        QTextCursor cursor = verses.textCursor();
+        cursor.setPosition(from);
+        verses.setTextCursor(cursor);
+        QStringList passed;
+        for (int press = 0; press < 8; ++press) {
+            const int before = verses.textCursor().position();
+            QTest::keyClick(&verses, key, Qt::ControlModifier);
+            const int after = verses.textCursor().position();
+            if (after == before) {
+                break;
+            }
+            passed.append(shown.mid(std::min(before, after), std::abs(after - before)));
+        }
+        return passed;
+    };
+    EXPECT_EQ(stops(Qt::Key_Right, 0), (QStringList{u"\nGore "_s, u"svoda, "_s, u"dnu "_s, u"pene.\n\u201E"_s,
+                                                    u"Svod\u201C "_s, u"voda.\n"_s}));
+    EXPECT_EQ(stops(Qt::Key_Left, static_cast<int>(shown.size())),
+              (QStringList{u"voda.\n"_s, u"Svod\u201C "_s, u"pene.\n\u201E"_s, u"dnu "_s, u"svoda, "_s,
+                           u"\nGore "_s}));
+    EXPECT_EQ(stops(Qt::Key_Right, 11),
+              (QStringList{u", "_s, u"dnu "_s, u"pene.\n\u201E"_s, u"Svod\u201C "_s, u"voda.\n"_s}))
+        << "from the middle of a piece, to the next word";
+}
+
 TEST(Toolkit, AKeyTypedAtOnceAfterTabReplacesWhatTheBoxHolds) {
     QWidget window;
     toolkit::TextBox first(u"Text1"_s, &window);

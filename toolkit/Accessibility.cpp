@@ -2,6 +2,7 @@
 
 #include "toolkit/AccessibleText.h"
 #include "toolkit/BridgeFront.h"
+#include "toolkit/Form.h"
 #include "toolkit/Label.h"
 #include "toolkit/Line.h"
 #include "toolkit/Notice.h"
@@ -58,7 +59,14 @@ class LabelControl : public QAccessibleWidget {
         if (t != QAccessible::Name || !text.isEmpty()) {
             return text;
         }
-        return label()->role() == Label::Role::Word ? spokenWord(label()->caption()) : label()->caption();
+        if (label()->role() == Label::Role::Word) {
+            return spokenWord(label()->caption());
+        }
+        const QString heading = label()->spokenHeading();
+        if (heading.isEmpty() || label()->caption().isEmpty()) {
+            return heading.isEmpty() ? label()->caption() : heading;
+        }
+        return heading + QStringLiteral(": ") + label()->caption();
     }
     QStringList actionNames() const override {
         return acts() ? QStringList{ownAction()} : QAccessibleWidget::actionNames();
@@ -82,6 +90,11 @@ class LabelControl : public QAccessibleWidget {
 class Container : public QAccessibleWidget {
   public:
     Container(QWidget* box, QAccessible::Role role) : QAccessibleWidget(box, role) {}
+
+    QAccessible::Role role() const override {
+        const auto* form = qobject_cast<const Form*>(widget());
+        return form && form->isDialog() ? QAccessible::Dialog : QAccessibleWidget::role();
+    }
 
     int childCount() const override { return static_cast<int>(controls().size()); }
     QAccessibleInterface* child(int index) const override {

@@ -37,6 +37,10 @@ class Form : public QWidget {
     // and is activated again when it goes. Nothing waits here; the caller's handler simply ends.
     void showModal(Form* owner);
     Form* owner() const { return m_owner; }
+    // A form only ever shown modally over an owner is a dialog: a screen reader reads out its texts as
+    // it comes up. Told before the form is first shown, since a screen reader keeps a window's role.
+    void makeDialog() { m_dialog = true; }
+    bool isDialog() const { return m_dialog; }
 
     // The form goes: it is hidden at once, takes no more events or timer ticks, and is deleted as soon
     // as the handler that unloads it has returned.
@@ -78,6 +82,7 @@ class Form : public QWidget {
     std::optional<QPoint> m_place; // where the frame must stand, while the window settles
     int m_placeTries = 0;
     bool m_settling = false;
+    bool m_dialog = false;
     Clicks m_clicks;
     QPointer<QPushButton> m_defaultButton;
 };

@@ -25,6 +25,10 @@ class Label : public QLabel {
     void setCaption(const QString& caption);
     QString caption() const { return text(); }
 
+    // A cell of a table read with its row: a screen reader says "heading: caption".
+    void setSpokenHeading(const QString& heading) { m_spokenHeading = heading; }
+    QString spokenHeading() const { return m_spokenHeading; }
+
     void setForeColor(quint32 bgrColour);
     quint32 foreColor() const { return m_foreColor; }
 
@@ -72,6 +76,7 @@ class Label : public QLabel {
     Clicks m_clicks;
     Role m_role = Role::Caption;
     QPointer<QWidget> m_ring;
+    QString m_spokenHeading;
     bool m_toldChecked = false;
     bool m_exclusive = false;
 };

@@ -2,6 +2,7 @@
 
 #include "toolkit/Accessibility.h"
 #include "toolkit/Seen.h"
+#include "toolkit/TextBoundaries.h"
 #include "toolkit/Twips.h"
 
 #include <QKeyEvent>
@@ -134,13 +135,17 @@ void TextArea::focusInEvent(QFocusEvent* event) {
 void TextArea::keyPressEvent(QKeyEvent* event) {
     showFocus();
     const bool byWords = event->modifiers().testFlag(Qt::ControlModifier);
+    if (byWords && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        moveByWord(event->key() == Qt::Key_Right);
+        return;
+    }
     QTextCursor::MoveOperation move = QTextCursor::NoMove;
     switch (event->key()) {
     case Qt::Key_Left:
-        move = byWords ? QTextCursor::PreviousWord : QTextCursor::Left;
+        move = QTextCursor::Left;
         break;
     case Qt::Key_Right:
-        move = byWords ? QTextCursor::NextWord : QTextCursor::Right;
+        move = QTextCursor::Right;
         break;
     case Qt::Key_Up:
     case Qt::Key_PageUp:
@@ -171,6 +176,21 @@ void TextArea::keyPressEvent(QKeyEvent* event) {
                           ? qMax(1, viewport()->height() / qMax(1, fontMetrics().lineSpacing()))
                           : 1;
     cursor.movePosition(move, QTextCursor::MoveAnchor, lines);
+    setTextCursor(cursor);
+}
+
+void TextArea::moveByWord(bool forward) {
+    // To the start of the next word, or back to the start of this one or of the one before: each move
+    // passes a whole word with what follows it, the piece a screen reader says.
+    const TextBoundaries words(toPlainText(), {});
+    QTextCursor cursor = textCursor();
+    const int place = cursor.position();
+    const TextSpan here = words.at(TextPiece::Word, place);
+    int target = forward ? here.end : here.start;
+    if (!forward && target == place) {
+        target = words.before(TextPiece::Word, place).start;
+    }
+    cursor.setPosition(target);
     setTextCursor(cursor);
 }
 

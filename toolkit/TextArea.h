@@ -15,9 +15,10 @@ namespace toolkit {
 // A click puts the caret where the button went down and nowhere else: a drag, a Shift+click and the
 // presses that continue a double- or triple-click neither select nor move it.
 //
-// Reached by Tab or Shift+Tab, the text keeps the focus and shows its caret: the arrow keys (with Ctrl,
-// by words), Home, End, Page Up and Page Down move it, and Space acts as a click at the caret. Nothing
-// can be typed into it.
+// Reached by Tab or Shift+Tab, the text keeps the focus and shows its caret: the arrow keys, Home, End,
+// Page Up and Page Down move it, and Space acts as a click at the caret. Nothing can be typed into it.
+// Ctrl with an arrow moves by words: each move passes one whole word with the punctuation and line break
+// after it, which is what a screen reader says of the move.
 class TextArea : public QPlainTextEdit {
     Q_OBJECT
   public:
@@ -64,6 +65,7 @@ class TextArea : public QPlainTextEdit {
     // in its window: a press of the pointer hides them, as it hides Qt's own focus frames.
     bool showsFocus() const;
     void showFocus();
+    void moveByWord(bool forward);
 
     QString m_text;
     // For each position of the shown text, the offset of the same place in the stored text.

@@ -6,18 +6,9 @@ namespace toolkit {
 
 namespace {
 
-// What a character is to the caret that moves by words: it stops at the start of each word, of each run
-// of punctuation and of each line, and passes over spaces.
-enum class Kind { Word, Punctuation, Space, LineBreak };
-
-Kind kindOf(QChar c) {
-    if (c.isLetterOrNumber() || c.isMark()) {
-        return Kind::Word;
-    }
-    if (c == u'\n') {
-        return Kind::LineBreak;
-    }
-    return c.isSpace() ? Kind::Space : Kind::Punctuation;
+// A letter, a digit or a mark that belongs to one: what words are made of.
+bool inWord(QChar c) {
+    return c.isLetterOrNumber() || c.isMark();
 }
 
 bool endsSentence(QChar c) {
@@ -68,14 +59,20 @@ QList<int> TextBoundaries::starts(TextPiece piece) const {
             }
         }
         break;
-    case TextPiece::Word:
+    case TextPiece::Word: {
+        // A word begins where letters follow something else. What stands before the first word (an
+        // empty line, an opening quote) belongs to it, so that every piece holds a word to say.
+        bool wordBefore = length > 0 && inWord(m_text[0]);
         for (int i = 1; i < length; ++i) {
-            const Kind kind = kindOf(m_text[i]);
-            if (kind == Kind::LineBreak || (kind != Kind::Space && kind != kindOf(m_text[i - 1]))) {
-                starts.append(i);
+            if (inWord(m_text[i]) && !inWord(m_text[i - 1])) {
+                if (wordBefore) {
+                    starts.append(i);
+                }
+                wordBefore = true;
             }
         }
         break;
+    }
     case TextPiece::Sentence: {
         bool ended = false;
         for (int i = 0; i < length; ++i) {

@@ -6,9 +6,10 @@
 namespace toolkit {
 
 // The pieces a screen reader reads a text by. Each kind cuts the text into consecutive pieces that cover
-// it without a gap: a character; a word, a run of punctuation or a line break, each with the spaces
-// after it (where the caret moved by words stops, a piece begins); a sentence, ended by . ! ? or … before a
-// space, or by a line break; a line as laid out on the screen; a paragraph, up to and with its line break.
+// it without a gap: a character; a word, with the punctuation, spaces and line breaks after it (the first
+// word also with what stands before it; the caret moved by words stops where a piece begins, so each move
+// passes a whole word); a sentence, ended by . ! ? or … before a space, or by a line break; a line as laid
+// out on the screen; a paragraph, up to and with its line break.
 enum class TextPiece { Character, Word, Sentence, Line, Paragraph, Whole };
 
 struct TextSpan {

@@ -62,6 +62,7 @@ Form5::Form5(Program& owner)
       Command2(whiteButton(QStringLiteral("Command2"), this, owner.shown(QStringLiteral("Izlaz")), 3840)),
       program(owner) {
     setCaption(program.shown(QStringLiteral("Tesmora")));
+    makeDialog();
     setClientSize(7350, 8865);
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(9.75);
@@ -78,10 +79,14 @@ Form5::Form5(Program& owner)
     toolkit::place(Label26, 1080, 1080, 5295, 615);
     // Its words take a line more in Cyrillic.
     Label26->resize(Label26->width(), std::max(Label26->height(), Label26->heightForWidth(Label26->width())));
+    const std::array<toolkit::Label*, 10> times = {Label14, Label15, Label16, Label17, Label18,
+                                                   Label19, Label20, Label21, Label22, Label23};
     for (int step = 1; step <= 10; ++step) {
         stepNumbers[step - 1] = cell(QStringLiteral("Label%1").arg(step + 3), this, QString::number(step),
                                      840, rowTop(step), 2775);
+        times[step - 1]->setSpokenHeading(program.shown(QStringLiteral("Korak %1").arg(step)));
     }
+    Label25->setSpokenHeading(program.shown(QStringLiteral("Ukupno vreme")));
 
     // The frame and the rules of the table, and its decorations.
     auto* frame = new toolkit::Shape(QStringLiteral("Shape1"), this, toolkit::Shape::Kind::Rectangle);

@@ -22,6 +22,7 @@ Form6::Form6(Program& owner)
           new toolkit::CommandButton(QStringLiteral("Command1"), this, owner.shown(QStringLiteral("OK")))),
       program(owner) {
     setCaption(program.shown(QStringLiteral("O programu")));
+    makeDialog();
     setClientSize(11580, 9930);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(toolkit::bgr(0xE0E0E0)));

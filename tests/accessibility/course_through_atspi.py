@@ -152,8 +152,13 @@ def application():
 
 
 def front(app, role="frame"):
-    frames = [w for w in app if w is not None and showing(w) and w.getRoleName() == role]
-    return frames[-1] if frames else None
+    """The window in front: a dialog shown modally over the lesson screens (the results, About), else the
+    lesson screen; or the window of another role."""
+    for kind in ("dialog", "frame") if role == "frame" else (role,):
+        windows = [w for w in app if w is not None and showing(w) and w.getRoleName() == kind]
+        if windows:
+            return windows[-1]
+    return None
 
 
 def named(frame, name, nth=1, role=None):

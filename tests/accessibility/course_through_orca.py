@@ -19,9 +19,6 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from course_through_atspi import ANSWERS  # noqa: E402
 from orca import Orca  # noqa: E402
 
-# The last progress tag the walk answers (tasks 1 to 24; it hears task 25 come up). At the results screen
-# Orca says only "Tesmora frame" and the focused button, not the screen's text.
-LAST_TAG = 19
 # The refusal is heard once on each lesson screen.
 REFUSED_AT = (1, 12, 20)
 ECHOES = re.compile(r"^(tab|left control|space|return|delete|right|left|shift|left shift|down|up|home|end) ?$")
@@ -91,8 +88,10 @@ class Pupil:
         raise AssertionError(f"Tab never reached {name!r}")
 
 
-def plain(word):
-    return word.strip().strip(".,;:!?\"'„“”()-–").strip()
+def plain(said):
+    """The first word of what Orca said, without the punctuation and line breaks around it."""
+    found = re.search(r"\w+", said)
+    return found.group(0) if found else ""
 
 
 def pick(pupil, text_name, words):
@@ -102,27 +101,27 @@ def pick(pupil, text_name, words):
                f"how to pick from {text_name!r}", mark)
     said = [u for u in pupil.orca.since(mark) if not ECHOES.match(u)]
     first_line = next((u for u in said if not u.startswith(text_name) and not u.startswith("Strelicama")), "")
-    current = plain(first_line.split()[0]) if first_line.split() else ""
+    current = plain(first_line)
     count = 0
     for word in words:
         # Ctrl+Right says the word it passes; Ctrl+Left comes back to its start.
-        # A word picked before may have put the caret past this one: at the text's end (where Ctrl+Right
-        # says nothing, twice) the search goes on from the text's start, once.
+        # A word picked before may have put the caret past this one: at the text's end, where Ctrl+Right
+        # moves no more and says nothing, the search goes on from the text's start, once.
         at_start = current == word
         wrapped = False
-        silent = 0
         for _ in range(400):
             if current == word:
                 break
             said = pupil.press("Right", hold="ctrl")
-            silent = 0 if said else silent + 1
-            if silent == 2 and not wrapped:
+            if not said:
+                if wrapped:
+                    break
                 wrapped = True
                 said = pupil.press("ctrl+Home")
-                at_start = bool(said) and plain(said[-1].split()[0]) == word
-                current = plain(said[-1].split()[0]) if said and said[-1].split() else ""
+                current = plain(said[-1]) if said else ""
+                at_start = current == word
                 continue
-            current = plain(said[-1]) if said else ""
+            current = plain(said[-1])
         check(current == word, f"word navigation in {text_name!r} reached {word!r}")
         if not at_start:
             back = pupil.press("Left", hold="ctrl")
@@ -150,10 +149,6 @@ def read_from_the_ends(pupil, text_name):
             if said == ["blank"] and key in ("Home", "End") and not hold:
                 continue  # on an empty line the caret has nowhere to go, and there is nothing to say
             said = pupil.press(key, hold=hold)
-            if not said and hold:
-                # The editor's word move stops before a line's closing full stop and after a text's
-                # leading empty line, where Orca finds no word to say; the next press says one.
-                said = pupil.press(key, hold=hold)
             check(said, f"{hold or ''} {key} from {start} in {text_name!r} is heard")
 
 
@@ -170,13 +165,12 @@ def napred(pupil, expect_refusal=False, first=False):
     return said, mark
 
 
-def answer(pupil, step, quotes):
+def answer(pupil, step):
     kind, name = step[0], step[1]
     if kind == "type":
         said = pupil.tab_to(name)
         check(any(re.match(re.escape(name.rstrip("…")) + r".* (entry|text)\.?", u) for u in said),
               f"the box {name!r} is named as an answer box: {said}")
-        quotes.append(said)
         pupil.type(step[2])
     elif kind == "toggle" or kind == "press":
         nth = step[2] if len(step) > 2 else 1
@@ -191,7 +185,6 @@ def answer(pupil, step, quotes):
         subprocess.run(["xdotool", "key", "space"], check=True)
         heard = pupil.hear(r"checked|selected", f"{name!r} marked", mark)
         check("not" not in heard, f"{name!r} is heard marked: {heard!r}")
-        quotes.append(said + [heard])
 
 
 def start(program_path, log_path):
@@ -224,30 +217,34 @@ def main():
     if orca is None:
         print("through Orca: failed, Orca never heard the program", flush=True)
         return 1
-    quotes = {}
     try:
         pupil = Pupil(orca)
         check(pupil.hear(r"^Tesmora frame", "the splash's name", 0, 60), "the splash is named")
         pupil.hear(r"^Obraćanje učeniku read only text", "the introduction", 0, 60)
-        for tag in range(LAST_TAG + 1):
+        for tag in range(21):
             if tag in REFUSED_AT:
                 napred(pupil, expect_refusal=True)
             steps = ANSWERS.get(tag, [])
-            said = []
-            for kind in ("pick",):
-                texts = [s[1] for s in steps if s[0] == kind]
-                for text_name in dict.fromkeys(texts):
-                    pick(pupil, text_name, [s[2] for s in steps if s[0] == kind and s[1] == text_name])
+            for text_name in dict.fromkeys(s[1] for s in steps if s[0] == "pick"):
+                pick(pupil, text_name, [s[2] for s in steps if s[0] == "pick" and s[1] == text_name])
             for step in steps:
                 if step[0] != "pick":
-                    answer(pupil, step, said)
+                    answer(pupil, step)
             _, mark = napred(pupil, first=tag == 0)
             if tag < 20:
                 heading = pupil.hear(r"^ZADATAK \d+: .* panel\.$", f"the heading after tag {tag}", mark)
-                quotes[tag + 1] = [heading] + said
                 print(f"tag {tag + 1}: {heading}", flush=True)
-        if LAST_TAG == 20:
-            pupil.hear(r"Svi zadaci su uspešno rešeni", "the results screen", mark, 60)
+        # The results screen comes up read out whole: its title, the congratulation, each step's time and
+        # the total.
+        results = pupil.hear(r"^Tesmora dialog Svi zadaci su uspešno rešeni Čestitamo, ", "the results screen",
+                             mark, 60)
+        times = r" ".join(rf"Korak {step}: \d\d:\d\d:\d\d" for step in range(1, 11))
+        check(re.search(times + r" Ukupno vreme: \d\d:\d\d:\d\d\.$", results),
+              f"the results screen reads every step's time and the total: {results!r}")
+        print("the results screen:", results, flush=True)
+        pupil.tab_to("Izlaz")
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+        check(program.wait(timeout=60) == 0, f"Izlaz ends the program with {program.returncode}")
     except AssertionError as error:
         check(False, str(error))
     finally:
