@@ -45,7 +45,7 @@ Form2::Form2(Program& owner)
       Timer1(new toolkit::Timer(QStringLiteral("Timer1"), this, 4000, true)), program(owner) {
     setBorderless();
     // A window without a title bar still has a name for a screen reader.
-    setAccessibleName(QStringLiteral("Tesmora"));
+    setAccessibleName(Label1->caption());
     setClientSize(6375, 3735);
     toolkit::place(Picture1, 0, 0, 6375, 3735);
     Picture1->setBackgroundRole(QPalette::Base);

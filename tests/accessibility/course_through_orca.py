@@ -5,9 +5,14 @@ Keys go to the program through the X server only; what the pupil hears is what O
 debug log. At every task the walk hears the task's heading as its panel comes up, each answer box's name
 the first time Tab reaches it, every pick with the new count, every mark's state, the roles of the options,
 and the refusal alert; in each text the pupil picks from it reads words and lines from the start and from
-the end. The answers are those of the AT-SPI walk.
+the end; at the end it hears the results screen read out and leaves by "Izlaz". The answers are those of
+the AT-SPI walk.
 
-Usage: course_through_orca.py PROGRAM LOG   (on a display with a window manager, on a session bus)
+With --cyrillic the program shows its Cyrillic course: the walk listens for every name in Cyrillic, picks
+the words in Cyrillic and types every answer in Cyrillic.
+
+Usage: course_through_orca.py PROGRAM LOG [--cyrillic]   (on a display with a window manager, on a
+session bus)
 """
 import os
 import re
@@ -16,7 +21,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from course_through_atspi import ANSWERS  # noqa: E402
+from course_through_atspi import ANSWERS, CYRILLIC, shown  # noqa: E402
 from orca import Orca  # noqa: E402
 
 # The refusal is heard once on each lesson screen.
@@ -75,6 +80,7 @@ class Pupil:
 
     def tab_to(self, name, limit=60):
         """Tabs until Orca names the control; returns all it said of it."""
+        name = shown(name)
         prefix = name[:-1] if name.endswith("…") else name
         self.orca.settle()
         there = [u for u in self.orca.since(self.focus_mark) if not ECHOES.match(u)]
@@ -97,10 +103,11 @@ def plain(said):
 def pick(pupil, text_name, words):
     pupil.tab_to(text_name)
     mark = pupil.last_mark
-    pupil.hear(r"^Strelicama dovedi kursor do reči, a razmakom je izaberi\. Odabrane reči: \d+\.$",
-               f"how to pick from {text_name!r}", mark)
+    how = shown("Strelicama dovedi kursor do reči, a razmakom je izaberi.")
+    pupil.hear(rf"^{re.escape(how)} {shown('Odabrane reči')}: \d+\.$", f"how to pick from {text_name!r}", mark)
     said = [u for u in pupil.orca.since(mark) if not ECHOES.match(u)]
-    first_line = next((u for u in said if not u.startswith(text_name) and not u.startswith("Strelicama")), "")
+    first_line = next((u for u in said if not u.startswith(shown(text_name)) and not u.startswith(how)), "")
+    words = [shown(word) for word in words]
     current = plain(first_line)
     count = 0
     for word in words:
@@ -130,12 +137,13 @@ def pick(pupil, text_name, words):
         mark = pupil.orca.mark()
         subprocess.run(["xdotool", "key", "space"], check=True)
         count += 1
-        pupil.hear(rf"^notification Dodata reč: {re.escape(word)}[^.]*\. Odabrane reči: \d+\.$",
+        pupil.hear(rf"^notification {shown('Dodata reč')}: {re.escape(word)}\. {shown('Odabrane reči')}: \d+\.$",
                    f"the pick of {word!r}", mark)
     # The same word again is already listed.
     mark = pupil.orca.mark()
     subprocess.run(["xdotool", "key", "space"], check=True)
-    pupil.hear(r"^notification Reč .* je već na listi\. Odabrane reči: \d+\.$", "a word already listed", mark)
+    pupil.hear(rf"^notification {shown('Reč')} .* {shown('je već na listi')}\. {shown('Odabrane reči')}: \d+\.$",
+               "a word already listed", mark)
     read_from_the_ends(pupil, text_name)
 
 
@@ -157,11 +165,11 @@ def napred(pupil, expect_refusal=False, first=False):
     mark = pupil.focus_mark = pupil.orca.mark()
     subprocess.run(["xdotool", "key", "Return"], check=True)
     if expect_refusal:
-        pupil.hear(r"Paznja", "the refusal's title", mark)
-        pupil.hear(r"Zadatak nije rešen !", "the refusal's text", mark)
+        pupil.hear(shown("Paznja"), "the refusal's title", mark)
+        pupil.hear(shown("Zadatak nije rešen !"), "the refusal's text", mark)
         mark = pupil.focus_mark = pupil.orca.mark()
         subprocess.run(["xdotool", "key", "Return"], check=True)
-        pupil.hear(r"^Napred push button", "the focus back on Napred", mark)
+        pupil.hear(rf"^{shown('Napred')} push button", "the focus back on Napred", mark)
     return said, mark
 
 
@@ -169,9 +177,9 @@ def answer(pupil, step):
     kind, name = step[0], step[1]
     if kind == "type":
         said = pupil.tab_to(name)
-        check(any(re.match(re.escape(name.rstrip("…")) + r".* (entry|text)\.?", u) for u in said),
+        check(any(re.match(re.escape(shown(name).rstrip("…")) + r".* (entry|text)\.?", u) for u in said),
               f"the box {name!r} is named as an answer box: {said}")
-        pupil.type(step[2])
+        pupil.type(shown(step[2]))
     elif kind == "toggle" or kind == "press":
         nth = step[2] if len(step) > 2 else 1
         for i in range(nth):
@@ -197,7 +205,7 @@ def start(program_path, log_path):
         orca.wait_for(lambda said: "Screen reader on." in said, "that it is on", timeout=120)
         mark = orca.mark()
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        program = subprocess.Popen([program_path], env=environment)
+        program = subprocess.Popen([program_path] + (["--cyrillic"] if CYRILLIC else []), env=environment)
         orca.wait_for(lambda said: said, "anything of the program", mark, timeout=90)
         return orca, program
     except AssertionError as error:
@@ -219,8 +227,8 @@ def main():
         return 1
     try:
         pupil = Pupil(orca)
-        check(pupil.hear(r"^Tesmora frame", "the splash's name", 0, 60), "the splash is named")
-        pupil.hear(r"^Obraćanje učeniku read only text", "the introduction", 0, 60)
+        check(pupil.hear(rf"^{shown('Tesmora')} frame", "the splash's name", 0, 60), "the splash is named")
+        pupil.hear(rf"^{shown('Obraćanje učeniku')} read only text", "the introduction", 0, 60)
         for tag in range(21):
             if tag in REFUSED_AT:
                 napred(pupil, expect_refusal=True)
@@ -232,14 +240,14 @@ def main():
                     answer(pupil, step)
             _, mark = napred(pupil, first=tag == 0)
             if tag < 20:
-                heading = pupil.hear(r"^ZADATAK \d+: .* panel\.$", f"the heading after tag {tag}", mark)
+                heading = pupil.hear(rf"^{shown('ZADATAK')} \d+: .* panel\.$", f"the heading after tag {tag}", mark)
                 print(f"tag {tag + 1}: {heading}", flush=True)
         # The results screen comes up read out whole: its title, the congratulation, each step's time and
         # the total.
-        results = pupil.hear(r"^Tesmora dialog Svi zadaci su uspešno rešeni Čestitamo, ", "the results screen",
-                             mark, 60)
-        times = r" ".join(rf"Korak {step}: \d\d:\d\d:\d\d" for step in range(1, 11))
-        check(re.search(times + r" Ukupno vreme: \d\d:\d\d:\d\d\.$", results),
+        title = shown("Tesmora") + " dialog " + shown("Svi zadaci su uspešno rešeni Čestitamo, ")
+        results = pupil.hear("^" + re.escape(title), "the results screen", mark, 60)
+        times = r" ".join(rf"{shown('Korak')} {step}: \d\d:\d\d:\d\d" for step in range(1, 11))
+        check(re.search(times + rf" {shown('Ukupno vreme')}: \d\d:\d\d:\d\d\.$", results),
               f"the results screen reads every step's time and the total: {results!r}")
         print("the results screen:", results, flush=True)
         pupil.tab_to("Izlaz")
