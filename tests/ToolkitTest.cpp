@@ -113,6 +113,18 @@ TEST(Toolkit, WordMovesPassWholeWords) {
     EXPECT_EQ(stops(Qt::Key_Right, 11),
               (QStringList{u", "_s, u"dnu "_s, u"pene.\n"_s, u"\u201ESvod\u201C "_s, u"voda.\n"_s}))
         << "from the middle of a piece, to the next word";
+
+    // An answer box moves by the same words, and Shift selects what the move passes.
+    toolkit::TextBox box(u"Text2"_s, nullptr);
+    box.setText(u"Milan, \u201Emajka\u201C - ovca"_s);
+    box.show();
+    box.setCursorPosition(0);
+    QTest::keyClick(&box, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(box.selectedText(), u"Milan, "_s);
+    QTest::keyClick(&box, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(box.cursorPosition(), 17) << "past the dash, to the start of ovca";
+    QTest::keyClick(&box, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(box.cursorPosition(), 7) << "back to the opening quote";
 }
 
 TEST(Toolkit, AKeyTypedAtOnceAfterTabReplacesWhatTheBoxHolds) {

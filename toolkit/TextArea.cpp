@@ -180,17 +180,8 @@ void TextArea::keyPressEvent(QKeyEvent* event) {
 }
 
 void TextArea::moveByWord(bool forward) {
-    // To the start of the next word, or back to the start of this one or of the one before: each move
-    // passes a whole word with what follows it, the piece a screen reader says.
-    const TextBoundaries words(toPlainText(), {});
     QTextCursor cursor = textCursor();
-    const int place = cursor.position();
-    const TextSpan here = words.at(TextPiece::Word, place);
-    int target = forward ? here.end : here.start;
-    if (!forward && target == place) {
-        target = words.before(TextPiece::Word, place).start;
-    }
-    cursor.setPosition(target);
+    cursor.setPosition(TextBoundaries(toPlainText(), {}).wordMove(cursor.position(), forward));
     setTextCursor(cursor);
 }
 

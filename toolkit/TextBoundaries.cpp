@@ -149,4 +149,13 @@ TextSpan TextBoundaries::after(TextPiece piece, qint64 offset) const {
     return at(piece, here.end);
 }
 
+int TextBoundaries::wordMove(qint64 offset, bool forward) const {
+    const int place = clamp(offset);
+    const TextSpan here = at(TextPiece::Word, place);
+    if (forward) {
+        return here.end;
+    }
+    return here.start < place ? here.start : before(TextPiece::Word, place).start;
+}
+
 } // namespace toolkit

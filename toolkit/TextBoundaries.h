@@ -34,6 +34,10 @@ class TextBoundaries {
     TextSpan before(TextPiece piece, qint64 offset) const;
     TextSpan after(TextPiece piece, qint64 offset) const;
 
+    // Where the caret moved by a word from the offset lands: at the start of the next piece (or the end
+    // of the text), or back at the start of this piece, or of the one before if it stands at this one's.
+    int wordMove(qint64 offset, bool forward) const;
+
     // The offset brought within the text, -1 standing for its end.
     int clamp(qint64 offset) const;
     // The range brought within the text, in order; an end of -1 stands for the end of the text.

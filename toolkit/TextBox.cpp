@@ -1,6 +1,7 @@
 #include "toolkit/TextBox.h"
 
 #include "toolkit/Accessibility.h"
+#include "toolkit/TextBoundaries.h"
 #include "toolkit/Twips.h"
 
 #include <QFocusEvent>
@@ -48,7 +49,21 @@ void TextBox::focusOutEvent(QFocusEvent* event) {
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
     finishFocusIn();
-    QLineEdit::keyPressEvent(event);
+    const bool word = event->modifiers().testFlag(Qt::ControlModifier) &&
+                      (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right);
+    if (!word) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // By words as in the reading texts, selecting with Shift.
+    const int from = cursorPosition();
+    const int to = TextBoundaries(text(), {}).wordMove(from, event->key() == Qt::Key_Right);
+    const bool select = event->modifiers().testFlag(Qt::ShiftModifier);
+    if (to > from) {
+        cursorForward(select, to - from);
+    } else {
+        cursorBackward(select, from - to);
+    }
 }
 
 void TextBox::mousePressEvent(QMouseEvent* event) {

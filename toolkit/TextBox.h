@@ -6,7 +6,8 @@
 
 namespace toolkit {
 
-// A one-line answer box the pupil types into.
+// A one-line answer box the pupil types into. Ctrl with an arrow moves by words as in a reading text
+// (with Shift, selecting).
 class TextBox : public QLineEdit {
     Q_OBJECT
   public:
