@@ -47,13 +47,13 @@ TEST(Toolkit, WordMovesPassWholeWords) {
         }
         return passed;
     };
-    EXPECT_EQ(stops(Qt::Key_Right, 0), (QStringList{u"\nGore "_s, u"svoda, "_s, u"dnu "_s, u"pene.\n\u201E"_s,
-                                                    u"Svod\u201C "_s, u"voda.\n"_s}));
+    EXPECT_EQ(stops(Qt::Key_Right, 0), (QStringList{u"\nGore "_s, u"svoda, "_s, u"dnu "_s, u"pene.\n"_s,
+                                                    u"\u201ESvod\u201C "_s, u"voda.\n"_s}));
     EXPECT_EQ(stops(Qt::Key_Left, static_cast<int>(shown.size())),
-              (QStringList{u"voda.\n"_s, u"Svod\u201C "_s, u"pene.\n\u201E"_s, u"dnu "_s, u"svoda, "_s,
+              (QStringList{u"voda.\n"_s, u"\u201ESvod\u201C "_s, u"pene.\n"_s, u"dnu "_s, u"svoda, "_s,
                            u"\nGore "_s}));
     EXPECT_EQ(stops(Qt::Key_Right, 11),
-              (QStringList{u", "_s, u"dnu "_s, u"pene.\n\u201E"_s, u"Svod\u201C "_s, u"voda.\n"_s}))
+              (QStringList{u", "_s, u"dnu "_s, u"pene.\n"_s, u"\u201ESvod\u201C "_s, u"voda.\n"_s}))
         << "from the middle of a piece, to the next word";
 }
 

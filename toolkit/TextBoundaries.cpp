@@ -60,16 +60,31 @@ QList<int> TextBoundaries::starts(TextPiece piece) const {
         }
         break;
     case TextPiece::Word: {
-        // A word begins where letters follow something else. What stands before the first word (an
-        // empty line, an opening quote) belongs to it, so that every piece holds a word to say.
-        bool wordBefore = length > 0 && inWord(m_text[0]);
-        for (int i = 1; i < length; ++i) {
-            if (inWord(m_text[i]) && !inWord(m_text[i - 1])) {
-                if (wordBefore) {
+        // A piece begins with each run of non-spaces that holds a word (an opening quote goes with its
+        // word), and with the first run of each line; other punctuation goes with the word before it, as
+        // do the spaces and line breaks after it. What stands before the first run belongs to that run, so
+        // that every piece has something to say and only a piece's end crosses a line.
+        bool lineStart = true;
+        bool first = true;
+        for (int i = 0; i < length; ++i) {
+            if (m_text[i].isSpace()) {
+                lineStart = lineStart || m_text[i] == u'\n';
+                continue;
+            }
+            if (i > 0 && !m_text[i - 1].isSpace()) {
+                continue;
+            }
+            int letter = i;
+            while (letter < length && !m_text[letter].isSpace() && !inWord(m_text[letter])) {
+                ++letter;
+            }
+            if (lineStart || (letter < length && inWord(m_text[letter]))) {
+                if (!first) {
                     starts.append(i);
                 }
-                wordBefore = true;
+                first = false;
             }
+            lineStart = false;
         }
         break;
     }

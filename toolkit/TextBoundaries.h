@@ -6,10 +6,11 @@
 namespace toolkit {
 
 // The pieces a screen reader reads a text by. Each kind cuts the text into consecutive pieces that cover
-// it without a gap: a character; a word, with the punctuation, spaces and line breaks after it (the first
-// word also with what stands before it; the caret moved by words stops where a piece begins, so each move
-// passes a whole word); a sentence, ended by . ! ? or … before a space, or by a line break; a line as laid
-// out on the screen; a paragraph, up to and with its line break.
+// it without a gap: a character; a word, with an opening quote before it and the punctuation, spaces and
+// line breaks after it (a line of punctuation alone is a piece too; the first piece also takes what stands
+// before it; the caret moved by words stops where a piece begins, so each move passes a whole word); a
+// sentence, ended by . ! ? or … before a space, or by a line break; a line as laid out on the screen; a
+// paragraph, up to and with its line break.
 enum class TextPiece { Character, Word, Sentence, Line, Paragraph, Whole };
 
 struct TextSpan {

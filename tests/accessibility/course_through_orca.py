@@ -128,6 +128,7 @@ def pick(pupil, text_name, words):
                 current = plain(said[-1]) if said else ""
                 at_start = current == word
                 continue
+            check_one_line(said, f"Ctrl+Right in {text_name!r}")
             current = plain(said[-1])
         check(current == word, f"word navigation in {text_name!r} reached {word!r}")
         if not at_start:
@@ -158,6 +159,13 @@ def read_from_the_ends(pupil, text_name):
                 continue  # on an empty line the caret has nowhere to go, and there is nothing to say
             said = pupil.press(key, hold=hold)
             check(said, f"{hold or ''} {key} from {start} in {text_name!r} is heard")
+            if hold:
+                check_one_line(said, f"Ctrl+{key} from {start} in {text_name!r}")
+
+
+def check_one_line(said, move):
+    """A word move says a word with what follows it on its line, never the start of the next line."""
+    check(all("\n" not in u.strip() for u in said), f"{move} reads across a line: {said}")
 
 
 def napred(pupil, expect_refusal=False, first=False):
@@ -229,6 +237,7 @@ def main():
         pupil = Pupil(orca)
         check(pupil.hear(rf"^{shown('Tesmora')} frame", "the splash's name", 0, 60), "the splash is named")
         pupil.hear(rf"^{shown('Obraćanje učeniku')} read only text", "the introduction", 0, 60)
+        read_from_the_ends(pupil, shown("Obraćanje učeniku"))
         for tag in range(21):
             if tag in REFUSED_AT:
                 napred(pupil, expect_refusal=True)
@@ -242,6 +251,10 @@ def main():
             if tag < 20:
                 heading = pupil.hear(rf"^{shown('ZADATAK')} \d+: .* panel\.$", f"the heading after tag {tag}", mark)
                 print(f"tag {tag + 1}: {heading}", flush=True)
+                # The focus is on the step's explanation, if the panel has one.
+                pupil.orca.settle()
+                if any(u.startswith(shown("Objašnjenje") + " read only text") for u in pupil.orca.since(mark)):
+                    read_from_the_ends(pupil, f"{shown('Objašnjenje')} of tag {tag + 1}")
         # The results screen comes up read out whole: its title, the congratulation, each step's time and
         # the total.
         title = shown("Tesmora") + " dialog " + shown("Svi zadaci su uspešno rešeni Čestitamo, ")

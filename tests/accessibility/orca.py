@@ -14,7 +14,7 @@ import threading
 import time
 import tty
 
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s*(?:\{.*\})?\s*$")
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s*(?:\{.*\})?\s*$", re.DOTALL)
 
 
 class Orca:
@@ -36,6 +36,7 @@ class Orca:
         self.lines = []
         self.last_line_at = time.monotonic()
         self.spoken = []
+        self.utterance = None  # the lines of an utterance read so far
         self.lock = threading.Condition()
         self.log = open(log_path, "w")
         master, self.slave = os.openpty()
@@ -67,9 +68,16 @@ class Orca:
                     line = raw.decode("utf-8", "replace")
                     self.log.write(line + "\n")
                     self.lines.append(line)
-                    found = SPOKEN.search(line)
+                    # An utterance that holds a line break goes on over the next lines of the log.
+                    if self.utterance is not None:
+                        self.utterance += "\n" + line.lstrip()
+                    elif "SPEECH OUTPUT: '" in line:
+                        self.utterance = line
+                    found = SPOKEN.search(self.utterance) if self.utterance is not None else None
                     if found:
                         self.spoken.append(found.group(1))
+                    if found or (self.utterance is not None and self.utterance.count("\n") > 20):
+                        self.utterance = None
                 self.log.flush()
                 self.lock.notify_all()
 
