@@ -138,7 +138,8 @@ def pick(pupil, text_name, words):
         mark = pupil.orca.mark()
         subprocess.run(["xdotool", "key", "space"], check=True)
         count += 1
-        pupil.hear(rf"^notification {shown('Dodata reč')}: {re.escape(word)}\. {shown('Odabrane reči')}: \d+\.$",
+        added = rf"^notification {shown('Dodata reč')}: {re.escape(word)}[^.]*\. {shown('Odabrane reči')}: \d+\.$"
+        pupil.hear(added,
                    f"the pick of {word!r}", mark)
     # The same word again is already listed.
     mark = pupil.orca.mark()
