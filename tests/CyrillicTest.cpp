@@ -1,7 +1,6 @@
 // Answers typed in Serbian Cyrillic, in part or whole, are read as the same words in Latin letters before
 // any judge's rule: they are accepted where the Latin words are, and refused where those are.
 
-#include "course/Checks.h"
 #include "screens/main/Step1Tasks.h"
 #include "screens/main/Step2Tasks.h"
 #include "screens/main/Step3Tasks.h"
@@ -16,28 +15,6 @@ using namespace Qt::StringLiterals;
 using namespace judges;
 
 namespace {
-
-TEST(Cyrillic, IsReadAsLatinLetterByLetterDigraphsByTheCaseAroundThem) {
-    const std::pair<QString, QString> rows[] = {
-        {u"РОД"_s, u"ROD"_s},
-        {u"падеж"_s, u"padež"_s},
-        {u"Ђурђевак"_s, u"Đurđevak"_s},
-        {u"Љубав"_s, u"Ljubav"_s},
-        {u"ЉУБАВ"_s, u"LJUBAV"_s},
-        {u"Њ"_s, u"Nj"_s},
-        {u"ЏАК, Џак"_s, u"DŽAK, Džak"_s},
-        {u"ЗВИЖДАЊЕ"_s, u"ZVIŽDANJE"_s},
-        {u"ћуЋ"_s, u"ćuĆ"_s},
-        {u"paдеж"_s, u"padež"_s},                 // a Latin and a Cyrillic a side by side
-        {u"и\u0306 ы Ω"_s, u"й ы Ω"_s},           // letters that are no Serbian Cyrillic stay as they are
-        {u"з\u030Cивa, З\u030C"_s, u"živa, Ž"_s}, // a combining mark composes as on the Latin letter
-        {u"ѐ Ѐ ѝ Ѝ"_s, u"è È ì Ì"_s},
-        {u"е\u0300 И\u0300"_s, u"è Ì"_s},
-    };
-    for (const auto& [typed, read] : rows) {
-        EXPECT_EQ(checks::normal(typed).toStdString(), read.toStdString()) << typed.toStdString();
-    }
-}
 
 // For each typed task, the right answer written in Cyrillic (or mixing the scripts) and a wrong one.
 TEST(Cyrillic, RightAnswersAreAcceptedAndWrongOnesRefusedAsInLatin) {

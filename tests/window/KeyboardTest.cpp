@@ -41,13 +41,6 @@ class Keyboard : public testing::TestWithParam<content::Script> {
     static QWidget* focus() { return QApplication::focusWidget(); }
     static QString focusName() { return focus() ? focus()->objectName() : QStringLiteral("(nothing)"); }
 
-    // Tab until the focus is on the control: never more than a round of the screen.
-    static void tabTo(QWidget* control) {
-        for (int i = 0; i < 60 && focus() != control; ++i) {
-            real::key(QStringLiteral("Tab"));
-        }
-        ASSERT_EQ(focus(), control) << "Tab never reached " << control->objectName().toStdString();
-    }
     // The names of the controls Tab goes through, from the one that has the focus round to it again.
     static QStringList tabRound() {
         QStringList names = {focusName()};
@@ -63,7 +56,7 @@ class Keyboard : public testing::TestWithParam<content::Script> {
     }
     // The caret to a place of a reading text with Ctrl+Home, Down and Right, then Space.
     static void pickAt(toolkit::TextArea* text, int storedOffset) {
-        tabTo(text);
+        real::tabTo(text);
         const QString shown = text->toPlainText();
         const int position = text->shownPosition(storedOffset);
         const int lineStart =
@@ -81,7 +74,7 @@ class Keyboard : public testing::TestWithParam<content::Script> {
     }
     void answer(pupil::Answers answers) {
         for (const auto& [box, text] : answers.typed) {
-            tabTo(box);
+            real::tabTo(box);
             real::type(text, [box = box, text = text] { return box->text() == text; });
         }
         for (const auto& [text, offset] : answers.picks) {
@@ -89,27 +82,27 @@ class Keyboard : public testing::TestWithParam<content::Script> {
         }
         for (const auto& [label, checked] : answers.labels) {
             if (label->checked() != checked) {
-                tabTo(label);
+                real::tabTo(label);
                 real::key(QStringLiteral("space"));
                 EXPECT_EQ(label->checked(), checked) << label->objectName().toStdString();
             }
         }
         for (const auto& [box, ticked] : answers.ticks) {
             if ((box->value() == 1) != ticked) {
-                tabTo(box);
+                real::tabTo(box);
                 real::key(QStringLiteral("space"));
             }
         }
     }
     static void press(course::LessonScreen& screen) {
-        tabTo(screen.Command1);
+        real::tabTo(screen.Command1);
         real::key(QStringLiteral("space"));
     }
     static QMessageBox* refusal() { return qobject_cast<QMessageBox*>(QApplication::activeWindow()); }
     static bool refused() { return refusal() != nullptr; }
     // Space on "Napred" with the task unsolved brings up the refusal.
     static void pressUnsolved(course::LessonScreen& screen) {
-        tabTo(screen.Command1);
+        real::tabTo(screen.Command1);
         real::key(QStringLiteral("space"), refused);
     }
     // Enter closes the refusal.
@@ -134,7 +127,7 @@ TEST_P(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
     EXPECT_EQ(focus(), main.Text1) << "the introduction is read first";
 
     // About, and Escape closes it.
-    tabTo(main.Command3);
+    real::tabTo(main.Command3);
     real::key(QStringLiteral("space"), [this] {
         return program.loaded(Program::Screen::Form6) &&
                program.loaded(Program::Screen::Form6)->isActiveWindow();
@@ -163,7 +156,7 @@ TEST_P(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
             closeRefusal();
             pickAt(main.Text3, 13); // "je"
             ASSERT_EQ(main.ListView1->texts(), QStringList{shown(QStringLiteral("je"))});
-            tabTo(main.ListView1);
+            real::tabTo(main.ListView1);
             real::keys({QStringLiteral("Home"), QStringLiteral("Delete")});
             EXPECT_EQ(main.ListView1->count(), 0);
             EXPECT_EQ(main.Label4->caption(), shown(QStringLiteral("Odabrane reèi ( 0 )")));
@@ -182,7 +175,7 @@ TEST_P(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
                                    "Label73", "Label72", "Label71", "Label70", "Label69", "Label68",
                                    "Label75", "Label76", "Command1", "Command2", "Command3"}));
             // Within a row the arrows go from word to word.
-            tabTo(main.Label61);
+            real::tabTo(main.Label61);
             real::keys({QStringLiteral("Right"), QStringLiteral("Right")});
             EXPECT_EQ(focus(), main.Label64);
             real::key(QStringLiteral("Left"));
@@ -214,7 +207,7 @@ TEST_P(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
         saveShot(screen,
                  QStringLiteral("%1-tag%2").arg(screen.objectName().toLower()).arg(tag, 2, 10, QChar(u'0')));
         if (tag == 20) {
-            tabTo(program.form4().Label85);
+            real::tabTo(program.form4().Label85);
             real::key(QStringLiteral("Return"), [this] {
                 return program.isLoaded(Program::Screen::Form5) && program.form5().isActiveWindow();
             });
@@ -227,7 +220,7 @@ TEST_P(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
     Form5& results = program.form5();
     EXPECT_FALSE(results.Label25->caption().isEmpty());
     saveShot(results, QStringLiteral("results"));
-    tabTo(results.Command2);
+    real::tabTo(results.Command2);
     real::key(QStringLiteral("Return"), [this] { return program.ended(); });
 }
 

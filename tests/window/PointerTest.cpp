@@ -136,10 +136,8 @@ TEST_F(Pointer, OneClickIsOneClickAndWindowsKeepTheirPlace) {
     emptyList(main.ListView1);
 
     // Tab into a reading text shows its caret and frame; a click of the pointer on it hides them.
-    for (int tabs = 0; tabs == 0 || (QApplication::focusWidget() != main.Text3 && tabs < 30); ++tabs) {
-        real::key(QStringLiteral("Tab"));
-    }
-    ASSERT_EQ(QApplication::focusWidget(), main.Text3);
+    real::key(QStringLiteral("Tab"));
+    ASSERT_NO_FATAL_FAILURE(real::tabTo(main.Text3));
     EXPECT_TRUE(focusShown(main.Text3));
     real::click(main.Text3->viewport(), belowTheLastLine(main.Text3));
     EXPECT_FALSE(focusShown(main.Text3));
@@ -251,10 +249,7 @@ TEST_F(Pointer, OneClickIsOneClickAndWindowsKeepTheirPlace) {
     EXPECT_TRUE(closing.Label76->bold());
     real::key(QStringLiteral("Return"));
     EXPECT_EQ(host.messages.size(), 1) << "Enter beside the buttons presses Napred";
-    for (int tabs = 0; QApplication::focusWidget() != closing.Command2 && tabs < 30; ++tabs) {
-        real::key(QStringLiteral("Tab"));
-    }
-    ASSERT_EQ(QApplication::focusWidget(), closing.Command2);
+    ASSERT_NO_FATAL_FAILURE(real::tabTo(closing.Command2));
     real::key(QStringLiteral("Return"));
     EXPECT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(program.ended()) << "Enter on a focused Izlaz ends the program";

@@ -80,6 +80,14 @@ void keys(const QStringList& names) {
             releases);
 }
 
+void tabTo(QWidget* control) {
+    for (int i = 0; i < 60 && QApplication::focusWidget() != control; ++i) {
+        key(QStringLiteral("Tab"));
+    }
+    ASSERT_EQ(QApplication::focusWidget(), control)
+        << "Tab never reached " << control->objectName().toStdString();
+}
+
 void type(const QString& text, const std::function<bool()>& typed) {
     ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"),
                                                             QStringLiteral("5"), text}),

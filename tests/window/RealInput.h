@@ -25,6 +25,8 @@ void key(const QString& name);
 void key(const QString& name, const std::function<bool()>& done);
 // Keys one after another, waited for likewise.
 void keys(const QStringList& names);
+// Tab until the focus is on the control: never more than a round of the screen.
+void tabTo(QWidget* control);
 // Types a text, in whichever of the desktop's keyboard layouts has its letters, and waits until `typed`
 // holds.
 void type(const QString& text, const std::function<bool()>& typed);
