@@ -115,14 +115,14 @@ toolkit::PictureBox* LessonScreen::addPanel(const QString& name, std::function<v
     return panel;
 }
 
-QString LessonScreen::taskHeading(const QWidget& panel) {
-    // The task prompt nearest the top, and of two on one line the left one.
+QString LessonScreen::taskHeading(const QWidget& panel) const {
+    // The task prompt nearest the top, and of two on one line the left one, in the course's script.
+    const QString task = shown(QStringLiteral("ZADATAK"));
     QString heading;
     std::pair<int, int> highest(INT_MAX, INT_MAX);
     for (const toolkit::Label* label : panel.findChildren<toolkit::Label*>()) {
         const QPoint place = label->mapTo(&panel, QPoint(0, 0));
-        if (label->caption().startsWith(QLatin1String("ZADATAK")) &&
-            std::pair(place.y(), place.x()) < highest) {
+        if (label->caption().startsWith(task) && std::pair(place.y(), place.x()) < highest) {
             highest = std::pair(place.y(), place.x());
             heading = label->caption();
         }

@@ -86,7 +86,7 @@ class LessonScreen : public toolkit::Form {
         std::function<void()> design; // empty once it has run
     };
     void fill(Panel& panel);
-    static QString taskHeading(const QWidget& panel);
+    QString taskHeading(const QWidget& panel) const;
     // Fills the panel in view and gives its place in the order, or -1 when none is in view.
     qsizetype fillShown();
     void prepareAfter(qsizetype shown);

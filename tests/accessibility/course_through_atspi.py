@@ -202,6 +202,18 @@ def check_names(frame, tag):
             check(control.name.strip(), f"tag {tag}: a {control.getRoleName()} without a name")
 
 
+def check_heading(frame, tag):
+    """The panel of the tag's first task is named after its heading, which a screen reader says as the
+    focus enters it."""
+    names = []
+    ancestor = named(frame, ANSWERS[tag][0][1])
+    while ancestor is not None and ancestor.getRoleName() != "frame":
+        ancestor = ancestor.parent
+        if ancestor is not None and ancestor.getRoleName() == "panel":
+            names.append(ancestor.name)
+    check(any(name.startswith(shown("ZADATAK ")) for name in names), f"tag {tag}: the task's panels are {names}")
+
+
 def pick(frame, text_name, word):
     text = named(frame, text_name)
     check(text is not None and text.getRoleName() == "text", f"{text_name!r} is a text")
@@ -260,6 +272,8 @@ def main(visit=lambda app, where: None):
         for tag in range(21):
             frame = wait_for(lambda: front(app) if front(app) and napred(front(app)) else None, f"tag {tag}")
             check_names(frame, tag)
+            if tag in ANSWERS:
+                check_heading(frame, tag)
             visit(app, f"tag {tag}")
             if tag in (1, 12, 20):  # one refusal on each lesson screen
                 refuse_and_close(app, frame, visit)
