@@ -4,9 +4,10 @@
 Keys go to the program through the X server only; what the pupil hears is what Orca speaks, read from its
 debug log. At every task the walk hears the task's heading as its panel comes up, each answer box's name
 the first time Tab reaches it, every pick with the new count, every mark's state, the roles of the options,
-and the refusal alert; in each text the pupil picks from it reads words and lines from the start and from
-the end; at the end it hears the results screen read out and leaves by "Izlaz". The answers are those of
-the AT-SPI walk.
+and the refusal alert; a stray word picked in task 1 and taken out of the list again is heard leaving; it
+reads the introduction, every explanation and every text the pupil picks from by words and lines from the
+start and from the end; at the end it hears the results screen read out and leaves by "Izlaz". The
+answers are those of the AT-SPI walk.
 
 With --cyrillic the program shows its Cyrillic course: the walk listens for every name in Cyrillic, picks
 the words in Cyrillic and types every answer in Cyrillic.
@@ -100,16 +101,16 @@ def plain(said):
     return found.group(0) if found else ""
 
 
-def pick(pupil, text_name, words):
+def pick(pupil, text_name, words, stray=None):
+    """Picks the words, and then a stray word, which it takes out of the list again."""
     pupil.tab_to(text_name)
     mark = pupil.last_mark
     how = shown("Strelicama dovedi kursor do reči, a razmakom je izaberi.")
     pupil.hear(rf"^{re.escape(how)} {shown('Odabrane reči')}: \d+\.$", f"how to pick from {text_name!r}", mark)
     said = [u for u in pupil.orca.since(mark) if not ECHOES.match(u)]
     first_line = next((u for u in said if not u.startswith(shown(text_name)) and not u.startswith(how)), "")
-    words = [shown(word) for word in words]
+    words = [shown(word) for word in words + ([stray] if stray else [])]
     current = plain(first_line)
-    count = 0
     for word in words:
         # Ctrl+Right says the word it passes; Ctrl+Left comes back to its start.
         # A word picked before may have put the caret past this one: at the text's end, where Ctrl+Right
@@ -137,16 +138,27 @@ def pick(pupil, text_name, words):
         pupil.press("Right")
         mark = pupil.orca.mark()
         subprocess.run(["xdotool", "key", "space"], check=True)
-        count += 1
         added = rf"^notification {shown('Dodata reč')}: {re.escape(word)}[^.]*\. {shown('Odabrane reči')}: \d+\.$"
-        pupil.hear(added,
-                   f"the pick of {word!r}", mark)
+        pupil.hear(added, f"the pick of {word!r}", mark)
     # The same word again is already listed.
     mark = pupil.orca.mark()
     subprocess.run(["xdotool", "key", "space"], check=True)
     pupil.hear(rf"^notification {shown('Reč')} .* {shown('je već na listi')}\. {shown('Odabrane reči')}: \d+\.$",
                "a word already listed", mark)
     read_from_the_ends(pupil, text_name)
+    if stray:
+        remove_last(pupil, shown(stray), len(words) - 1)
+
+
+def remove_last(pupil, word, left):
+    """The last entry of the list goes by Delete, and Orca says which word left and how many remain."""
+    pupil.tab_to("Odabrane reči")
+    said = pupil.press("End")
+    check(said and plain(said[-1]) == word, f"End in the list comes to {word!r}: {said}")
+    mark = pupil.orca.mark()
+    subprocess.run(["xdotool", "key", "Delete"], check=True)
+    pupil.hear(rf"^notification {shown('Uklonjena reč')}: {re.escape(word)}\. {shown('Odabrane reči')}: {left}\.$",
+               f"the removal of {word!r}", mark)
 
 
 def read_from_the_ends(pupil, text_name):
@@ -246,7 +258,8 @@ def main():
                 napred(pupil, expect_refusal=True)
             steps = ANSWERS.get(tag, [])
             for text_name in dict.fromkeys(s[1] for s in steps if s[0] == "pick"):
-                pick(pupil, text_name, [s[2] for s in steps if s[0] == "pick" and s[1] == text_name])
+                pick(pupil, text_name, [s[2] for s in steps if s[0] == "pick" and s[1] == text_name],
+                     stray="je" if tag == 1 else None)
             for step in steps:
                 if step[0] != "pick":
                     answer(pupil, step)
