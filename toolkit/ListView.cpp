@@ -87,6 +87,16 @@ void ListView::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
 }
 
+void ListView::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    // Coming to the list, a screen reader hears its current entry, the one Delete takes out.
+    if (const QModelIndex current = currentIndex(); current.isValid() && QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(current.row());
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
 void ListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     // An entry picked from a text becomes current while the pupil reads on in the text: only with the
     // focus does the list tell a screen reader that its current entry is focused.

@@ -151,10 +151,10 @@ def pick(pupil, text_name, words, stray=None):
 
 
 def remove_last(pupil, word, left):
-    """The last entry of the list goes by Delete, and Orca says which word left and how many remain."""
-    pupil.tab_to("Odabrane reči")
-    said = pupil.press("End")
-    check(said and plain(said[-1]) == word, f"End in the list comes to {word!r}: {said}")
+    """Tab to the list says its current entry, the word just picked; Delete takes it out, and Orca says
+    which word left and how many remain."""
+    said = pupil.tab_to("Odabrane reči")
+    check(any(plain(u) == word for u in said), f"the list's current entry {word!r} is heard: {said}")
     mark = pupil.orca.mark()
     subprocess.run(["xdotool", "key", "Delete"], check=True)
     pupil.hear(rf"^notification {shown('Uklonjena reč')}: {re.escape(word)}\. {shown('Odabrane reči')}: {left}\.$",
