@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTimer>
 
 namespace toolkit {
 
@@ -89,8 +90,14 @@ void ListView::keyPressEvent(QKeyEvent* event) {
 
 void ListView::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
-    // Coming to the list, a screen reader hears its current entry, the one Delete takes out.
-    if (const QModelIndex current = currentIndex(); current.isValid() && QAccessible::isActive()) {
+    // Coming to the list, a screen reader hears its current entry, the one Delete takes out: told once Qt
+    // has told that the list has the focus, which it does after this event.
+    QTimer::singleShot(0, this, &ListView::tellCurrentFocused);
+}
+
+void ListView::tellCurrentFocused() {
+    if (const QModelIndex current = currentIndex();
+        current.isValid() && hasFocus() && QAccessible::isActive()) {
         QAccessibleEvent focus(this, QAccessible::Focus);
         focus.setChild(current.row());
         QAccessible::updateAccessibility(&focus);

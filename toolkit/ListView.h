@@ -41,6 +41,7 @@ class ListView : public QListWidget {
 
   private:
     void tellEntries(QAccessible::Event change, int row);
+    void tellCurrentFocused();
 
     QLabel* m_heading;
     QPointer<QAbstractButton> m_removeButton;
