@@ -73,7 +73,7 @@ void makePickable(toolkit::TextArea& text, toolkit::Label& count, content::Scrip
     const auto describe = [&text, &count, how, script] {
         const QString listed = spokenCount(countIn(count.caption()), script);
         count.setAccessibleName(listed.chopped(1));
-        text.setAccessibleDescription(how + listed);
+        text.setDescription(how + listed);
     };
     describe();
     QObject::connect(&count, &toolkit::Label::captionChanged, &text, describe);

@@ -30,21 +30,44 @@ struct Picture::Data {
 
 namespace {
 
+// Whether this Qt asks an icon engine's scaledPixmap() for its size in device pixels. Qt 6.4 does; Qt 6.8
+// asks in screen units, with the scale beside it, and takes the pixmap's ratio from the size it gets back.
+// Asked once, of Qt itself: an icon that records the size it is asked for at scale 2.
+bool iconSizesCountDevicePixels() {
+    class Probe final : public QIconEngine {
+      public:
+        explicit Probe(QSize* asked) : m_asked(asked) {}
+        void paint(QPainter*, const QRect&, QIcon::Mode, QIcon::State) override {}
+        QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return QPixmap(size); }
+        QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal) override {
+            *m_asked = size;
+            return QPixmap(size);
+        }
+        QIconEngine* clone() const override { return new Probe(m_asked); }
+
+      private:
+        QSize* m_asked;
+    };
+    static const bool devicePixels = [] {
+        QSize asked;
+        QIcon(new Probe(&asked)).pixmap(QSize(4, 4), 2.0);
+        return asked == QSize(8, 8);
+    }();
+    return devicePixels;
+}
+
 // Draws a picture into whatever rectangle and resolution an icon is asked for.
 class PictureIconEngine final : public QIconEngine {
   public:
     explicit PictureIconEngine(Picture picture) : m_picture(std::move(picture)) {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+        painter->drawPixmap(rect, m_picture.render((QSizeF(rect.size()) * ratio).toSize(), ratio));
     }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-    // `size` counts device pixels.
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return m_picture.render(size, 1.0); }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
-        return m_picture.render(size, scale);
+        return m_picture.render(iconSizesCountDevicePixels() ? size : (QSizeF(size) * scale).toSize(), scale);
     }
     QIconEngine* clone() const override { return new PictureIconEngine(m_picture); }
 

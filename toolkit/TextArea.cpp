@@ -124,7 +124,22 @@ void TextArea::focusOutEvent(QFocusEvent* event) {
     update();
 }
 
+void TextArea::setDescription(const QString& description) {
+    m_descriptionUntold = hasFocus();
+    if (m_descriptionUntold) {
+        m_untoldDescription = description;
+    } else {
+        setAccessibleDescription(description);
+    }
+}
+
 void TextArea::focusInEvent(QFocusEvent* event) {
+    // Told before Qt tells the focus, so that a screen reader reads the new description as the text
+    // gains the focus, and does not speak it as a change.
+    if (m_descriptionUntold) {
+        m_descriptionUntold = false;
+        setAccessibleDescription(m_untoldDescription);
+    }
     QPlainTextEdit::focusInEvent(event);
     showFocus();
     if (event->reason() == Qt::MouseFocusReason) {

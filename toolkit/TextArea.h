@@ -43,6 +43,12 @@ class TextArea : public QPlainTextEdit {
     // Acts as a click at the caret.
     void clickAtCaret();
 
+    // What a screen reader says of the text after its name. A change made while the text has the focus is
+    // told as the focus comes back to it: what changes under the pupil's hands is told by a notice, and a
+    // screen reader that speaks every change of the focused control's description (Orca 48 does, Orca 43
+    // does not) would say it twice.
+    void setDescription(const QString& description);
+
   Q_SIGNALS:
     // The pointer has given this text the focus (a press on it, whether it had the focus or not). A
     // text reached from the keyboard keeps the focus without this signal.
@@ -72,6 +78,8 @@ class TextArea : public QPlainTextEdit {
     QList<int> m_storedOffset;
     Clicks m_clicks;
     bool m_pickable = false;
+    QString m_untoldDescription;
+    bool m_descriptionUntold = false;
 };
 
 } // namespace toolkit

@@ -96,8 +96,15 @@ def shown(latin):
     return out
 
 
+# Roles are compared by their AT-SPI number: their names change between at-spi2-core releases (the push
+# button's is "button" since 2.52).
+ENTRY, TEXT, CHECK_BOX, RADIO_BUTTON = (pyatspi.ROLE_ENTRY, pyatspi.ROLE_TEXT, pyatspi.ROLE_CHECK_BOX,
+                                        pyatspi.ROLE_RADIO_BUTTON)
+LIST, PUSH_BUTTON, TREE, TABLE, LINK = (pyatspi.ROLE_LIST, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TREE,
+                                        pyatspi.ROLE_TABLE, pyatspi.ROLE_LINK)
+FRAME, DIALOG, ALERT, PANEL = pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT, pyatspi.ROLE_PANEL
 # The roles of the controls a pupil answers with; each must have a name.
-ANSWERING = {"entry", "text", "check box", "radio button", "list", "push button", "tree"}
+ANSWERING = {ENTRY, TEXT, CHECK_BOX, RADIO_BUTTON, LIST, PUSH_BUTTON, TREE}
 
 failures = []
 events = []
@@ -140,7 +147,7 @@ def descendants(accessible):
     for child in accessible:
         if child is not None and showing(child):
             yield child
-            if child.getRoleName() != "tree":
+            if child.getRole() != TREE:
                 yield from descendants(child)
 
 
@@ -151,11 +158,11 @@ def application():
     return None
 
 
-def front(app, role="frame"):
+def front(app, role=FRAME):
     """The window in front: a dialog shown modally over the lesson screens (the results, About), else the
     lesson screen; or the window of another role."""
-    for kind in ("dialog", "frame") if role == "frame" else (role,):
-        windows = [w for w in app if w is not None and showing(w) and w.getRoleName() == kind]
+    for kind in (DIALOG, FRAME) if role == FRAME else (role,):
+        windows = [w for w in app if w is not None and showing(w) and w.getRole() == kind]
         if windows:
             return windows[-1]
     return None
@@ -165,7 +172,7 @@ def named(frame, name, nth=1, role=None):
     name = shown(name)
     matches = [a for a in descendants(frame)
                if (a.name.startswith(name[:-1]) if name.endswith("…") else a.name == name)
-               and role in (None, a.getRoleName())]
+               and role in (None, a.getRole())]
     return matches[nth - 1] if len(matches) >= nth else None
 
 
@@ -178,7 +185,7 @@ def act(accessible, action):
 
 
 def alert(app):
-    return front(app, "alert")
+    return front(app, ALERT)
 
 
 def napred(frame):
@@ -197,9 +204,11 @@ def refuse_and_close(app, frame, visit):
 
 
 def check_names(frame, tag):
-    for control in descendants(frame):
-        if control.getRoleName() in ANSWERING and control.parent.getRoleName() != "tree":
-            check(control.name.strip(), f"tag {tag}: a {control.getRoleName()} without a name")
+    controls = [c for c in descendants(frame) if c.getRole() in ANSWERING and c.parent.getRole() != TREE]
+    # Every screen has its buttons at least: a walk that finds nothing to check has gone wrong.
+    check(any(c.getRole() == PUSH_BUTTON for c in controls), f"tag {tag}: no push button to check")
+    for control in controls:
+        check(control.name.strip(), f"tag {tag}: a {control.getRoleName()} without a name")
 
 
 def check_heading(frame, tag):
@@ -207,21 +216,21 @@ def check_heading(frame, tag):
     focus enters it."""
     names = []
     ancestor = named(frame, ANSWERS[tag][0][1])
-    while ancestor is not None and ancestor.getRoleName() != "frame":
+    while ancestor is not None and ancestor.getRole() != FRAME:
         ancestor = ancestor.parent
-        if ancestor is not None and ancestor.getRoleName() == "panel":
+        if ancestor is not None and ancestor.getRole() == PANEL:
             names.append(ancestor.name)
     check(any(name.startswith(shown("ZADATAK ")) for name in names), f"tag {tag}: the task's panels are {names}")
 
 
 def pick(frame, text_name, word):
     text = named(frame, text_name)
-    check(text is not None and text.getRoleName() == "text", f"{text_name!r} is a text")
+    check(text is not None and text.getRole() == TEXT, f"{text_name!r} is a text")
     content = text.queryText()
     word = shown(word)
     found = re.search(r"(?<!\w)" + re.escape(word) + r"(?!\w)", content.getText(0, -1))
     check(found, f"{word!r} is in {text_name!r}")
-    listed = named(frame, "Odabrane reči", role="list")
+    listed = named(frame, "Odabrane reči", role=LIST)
     before = listed.childCount
     del events[:]
     content.setCaretOffset(found.start() + 1)
@@ -231,6 +240,10 @@ def pick(frame, text_name, word):
     count = shown(f"Odabrane reči: {listed.childCount}")
     wait_for(lambda: any(e.type.startswith("object:property-change:accessible-name")
                          and e.source.name == count for e in events), "the count label's new count")
+    # The text's description tells the new count by the time the pupil comes to the text again (told at
+    # once if the text has not the focus; else as the focus comes back, since a notice has just said it).
+    listed.queryComponent().grabFocus()
+    text.queryComponent().grabFocus()
     wait_for(lambda: any(e.type.startswith("object:property-change:accessible-description")
                          and e.source.name == shown(text_name) and e.source.description.endswith(count + ".")
                          for e in events),
@@ -243,7 +256,7 @@ def answer(frame, step, typed_in_cyrillic=False):
         if typed_in_cyrillic:
             step = (kind, name, shown(step[2]))
         box = named(frame, name)
-        check(box is not None and box.getRoleName() in ("entry", "text"), f"an answer box {name!r}")
+        check(box is not None and box.getRole() in (ENTRY, TEXT), f"an answer box {name!r}")
         box.queryEditableText().setTextContents(step[2])
         pump()
         check(box.queryText().getText(0, -1) == step[2], f"{name!r} holds {step[2]!r}")
@@ -252,8 +265,8 @@ def answer(frame, step, typed_in_cyrillic=False):
     else:
         label = named(frame, name, step[2] if len(step) > 2 else 1)
         check(label is not None, f"a control {name!r}")
-        role = label.getRoleName()
-        check(role == ("radio button" if kind == "press" else "check box"), f"{name!r} is a {role}")
+        check(label.getRole() == (RADIO_BUTTON if kind == "press" else CHECK_BOX),
+              f"{name!r} is a {label.getRoleName()}")
         act(label, "Press" if kind == "press" else "Toggle")
         wait_for(lambda: label.getState().contains(pyatspi.STATE_CHECKED), f"{name!r} checked")
 

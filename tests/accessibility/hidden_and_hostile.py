@@ -38,8 +38,8 @@ def everything(accessible, depth=0):
         count = accessible.childCount
     except Exception:
         return
-    role = accessible.getRoleName()
-    for i in range(min(count, 4) if role in ("tree", "list") else count):
+    role = accessible.getRole()
+    for i in range(min(count, 4) if role in (course.TREE, course.LIST) else count):
         try:
             child = accessible.getChildAtIndex(i)
         except Exception:
@@ -51,7 +51,7 @@ def everything(accessible, depth=0):
 
 
 def hidden_controls(frame, roles):
-    return [a for a in everything(frame) if a.getRoleName() in roles and not showing(a)]
+    return [a for a in everything(frame) if a.getRole() in roles and not showing(a)]
 
 
 def refused(call):
@@ -70,14 +70,20 @@ def action_names(accessible):
         return []
 
 
+# What the panel made ahead holds, hidden: answer boxes at tag 1, word labels at tag 10.
+MADE_AHEAD = {1: (course.TEXT, course.ENTRY), 10: (course.CHECK_BOX,)}
+
+
 def check_hidden_inert(frame, tag):
     """Every hidden control of the front screen refuses to act, to take the focus and to change."""
-    controls = hidden_controls(frame, ("entry", "text", "check box", "radio button", "push button"))
-    check(controls, f"tag {tag}: the panel made ahead has hidden controls")
+    controls = hidden_controls(frame, (course.ENTRY, course.TEXT, course.CHECK_BOX, course.RADIO_BUTTON,
+                                       course.PUSH_BUTTON))
+    check(any(c.getRole() in MADE_AHEAD[tag] for c in controls),
+          f"tag {tag}: the panel made ahead has no hidden {MADE_AHEAD[tag]}")
     for control in controls:
         name = control.name
         states = sorted(control.getState().getStates())
-        text = control.queryText().getText(0, -1) if control.getRoleName() in ("entry", "text") else None
+        text = control.queryText().getText(0, -1) if control.getRole() in (course.ENTRY, course.TEXT) else None
         check(action_names(control) == [], f"tag {tag}: hidden {name!r} offers {action_names(control)}")
         check(refused(lambda: control.queryAction().doAction(0)), f"tag {tag}: hidden {name!r} acted")
         check(refused(lambda: control.queryComponent().grabFocus()), f"tag {tag}: hidden {name!r} took the focus")
@@ -127,7 +133,7 @@ def check_one_refusal(app, frame, tag):
     pump()
     time.sleep(0.5)
     pump()
-    boxes = [w for w in app if w is not None and showing(w) and w.getRoleName() == "alert"]
+    boxes = [w for w in app if w is not None and showing(w) and w.getRole() == course.ALERT]
     check(len(boxes) == 1, f"tag {tag}: {len(boxes)} refusals are up")
     about = course.named(frame, "O programu")
     check(action_names(about) == [], f"tag {tag}: under the refusal, 'O programu' offers {action_names(about)}")
@@ -137,33 +143,33 @@ def check_one_refusal(app, frame, tag):
 
 # Calls that Qt 6.4's bridge, left to itself, answers with a crash, a sanitizer report or a stall.
 PINNED = [
-    ("tree", None, lambda t: t.queryTable().isSelected(-1, -1)),
-    ("tree", None, lambda t: t.queryTable().getRowColumnExtentsAtIndex(-1)),
-    ("tree", None, lambda t: t.queryTable().getRowColumnExtentsAtIndex(1000000)),
-    ("tree", None, lambda t: t.queryTable().getColumnExtentAt(-1, -1)),
-    ("tree", None, lambda t: t.queryTable().getRowExtentAt(1000000, 0)),
-    ("tree", None, lambda t: t.queryTable().getRowHeader(-1)),
-    ("tree", None, lambda t: t.queryTable().getIndexAt(INT_MIN, INT_MAX)),
-    ("list", None, lambda t: t.queryTable().isSelected(-1, -1)),
-    ("list", None, lambda t: t.queryTable().getRowColumnExtentsAtIndex(INT_MAX)),
-    ("list", None, lambda t: t.queryTable().getRowHeader(1000000)),
-    ("text", "Zadatak 2, prva kategorija", lambda t: t.queryEditableText().insertText(INT_MAX, "x", 1)),
-    ("text", "Zadatak 2, prva kategorija", lambda t: t.queryEditableText().cutText(0, INT_MIN)),
-    ("text", "Zadatak 2, prva kategorija", lambda t: t.queryEditableText().deleteText(INT_MIN, INT_MAX)),
-    ("text", "Zadatak 2, prva kategorija", lambda t: t.queryText().getRangeExtents(0, INT_MAX, 0)),
-    ("text", "Objašnjenje", lambda t: t.queryEditableText().cutText(0, INT_MIN)),
-    ("text", "Zadatak 1, tekst iz kog biraš imenice", lambda t: t.queryText().getText(INT_MIN, 5)),
-    ("text", "Zadatak 1, tekst iz kog biraš imenice", lambda t: t.queryText().getText(INT_MIN, INT_MAX)),
-    ("text", "Zadatak 1, tekst iz kog biraš imenice", lambda t: t.queryEditableText().cutText(INT_MIN, -1)),
-    ("text", "Zadatak 1, tekst iz kog biraš imenice", lambda t: t.queryText().getRangeExtents(0, INT_MAX, 0)),
-    ("text", "Zadatak 2, prva kategorija", lambda t: t.queryText().setSelection(0, INT_MIN, INT_MAX)),
+    (course.TREE, None, lambda t: t.queryTable().isSelected(-1, -1)),
+    (course.TREE, None, lambda t: t.queryTable().getRowColumnExtentsAtIndex(-1)),
+    (course.TREE, None, lambda t: t.queryTable().getRowColumnExtentsAtIndex(1000000)),
+    (course.TREE, None, lambda t: t.queryTable().getColumnExtentAt(-1, -1)),
+    (course.TREE, None, lambda t: t.queryTable().getRowExtentAt(1000000, 0)),
+    (course.TREE, None, lambda t: t.queryTable().getRowHeader(-1)),
+    (course.TREE, None, lambda t: t.queryTable().getIndexAt(INT_MIN, INT_MAX)),
+    (course.LIST, None, lambda t: t.queryTable().isSelected(-1, -1)),
+    (course.LIST, None, lambda t: t.queryTable().getRowColumnExtentsAtIndex(INT_MAX)),
+    (course.LIST, None, lambda t: t.queryTable().getRowHeader(1000000)),
+    (course.TEXT, "Zadatak 2, prva kategorija", lambda t: t.queryEditableText().insertText(INT_MAX, "x", 1)),
+    (course.TEXT, "Zadatak 2, prva kategorija", lambda t: t.queryEditableText().cutText(0, INT_MIN)),
+    (course.TEXT, "Zadatak 2, prva kategorija", lambda t: t.queryEditableText().deleteText(INT_MIN, INT_MAX)),
+    (course.TEXT, "Zadatak 2, prva kategorija", lambda t: t.queryText().getRangeExtents(0, INT_MAX, 0)),
+    (course.TEXT, "Objašnjenje", lambda t: t.queryEditableText().cutText(0, INT_MIN)),
+    (course.TEXT, "Zadatak 1, tekst iz kog biraš imenice", lambda t: t.queryText().getText(INT_MIN, 5)),
+    (course.TEXT, "Zadatak 1, tekst iz kog biraš imenice", lambda t: t.queryText().getText(INT_MIN, INT_MAX)),
+    (course.TEXT, "Zadatak 1, tekst iz kog biraš imenice", lambda t: t.queryEditableText().cutText(INT_MIN, -1)),
+    (course.TEXT, "Zadatak 1, tekst iz kog biraš imenice", lambda t: t.queryText().getRangeExtents(0, INT_MAX, 0)),
+    (course.TEXT, "Zadatak 2, prva kategorija", lambda t: t.queryText().setSelection(0, INT_MIN, INT_MAX)),
 ]
 
 
 def pinned_calls(app):
     """Each call of PINNED on the objects it names, at the tag whose panel shows them."""
     for role, name, call in PINNED:
-        targets = [a for a in everything(front(app)) if a.getRoleName() == role and name in (None, a.name)]
+        targets = [a for a in everything(front(app)) if a.getRole() == role and name in (None, a.name)]
         check(targets, f"something to call: a {role} {name or ''}")
         for target in targets:
             try:
@@ -184,7 +190,7 @@ def random_client(app, rng):
     """Calls of every interface with odd arguments on every object, shown or hidden."""
     objects = [a for w in app if w is not None for a in [w] + list(everything(w))]
     # Pressing "Izlaz" ends the program and a link opens the browser: what they do is theirs to do.
-    objects = [a for a in objects if a.name != "Izlaz" and a.getRoleName() != "link"]
+    objects = [a for a in objects if a.name != "Izlaz" and a.getRole() != course.LINK]
     calls = 0
     while calls < CALLS:
         target = rng.choice(objects)

@@ -181,7 +181,7 @@ def texts(accessible):
         try:
             if "Text" in child.get_interfaces():
                 yield child
-            if child.getRoleName() not in ("tree", "list", "table"):
+            if child.getRole() not in (walk.TREE, walk.LIST, walk.TABLE):
                 yield from texts(child)
         except Exception as error:
             walk.check(False, f"a child of {accessible.name!r} cannot be read: {error}")
@@ -212,11 +212,11 @@ def visit(app, where):
     print(f"{where}: {count} texts swept in {time.monotonic() - start:.1f} s", flush=True)
     if where == "the results screen":
         results = walk.front(app)
-        walk.act(walk.named(results, "O programu", role="push button"), "Press")
-        about = walk.wait_for(lambda: walk.named(walk.front(app), "O programu", role="text") and walk.front(app),
+        walk.act(walk.named(results, "O programu", role=walk.PUSH_BUTTON), "Press")
+        about = walk.wait_for(lambda: walk.named(walk.front(app), "O programu", role=walk.TEXT) and walk.front(app),
                               "About")
         visit(app, "About")
-        walk.act(walk.named(about, "OK", role="push button"), "Press")
+        walk.act(walk.named(about, "OK", role=walk.PUSH_BUTTON), "Press")
         walk.wait_for(lambda: results_again(app), "the results screen again")
 
 

@@ -75,7 +75,7 @@ class Keyboard : public testing::TestWithParam<content::Script> {
     void answer(pupil::Answers answers) {
         for (const auto& [box, text] : answers.typed) {
             real::tabTo(box);
-            real::type(text, [box = box, text = text] { return box->text() == text; });
+            real::type(text, [typedInto = box, typed = text] { return typedInto->text() == typed; });
         }
         for (const auto& [text, offset] : answers.picks) {
             pickAt(text, offset);
