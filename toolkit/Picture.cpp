@@ -65,7 +65,9 @@ class PictureIconEngine final : public QIconEngine {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
         painter->drawPixmap(rect, m_picture.render((QSizeF(rect.size()) * ratio).toSize(), ratio));
     }
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return m_picture.render(size, 1.0); }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return m_picture.render(size, 1.0);
+    }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
         return m_picture.render(iconSizesCountDevicePixels() ? size : (QSizeF(size) * scale).toSize(), scale);
     }

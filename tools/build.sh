@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Installs what the build needs (Debian 12 packages), then configures and builds into build/.
+# Installs what the build and the tests need (the packages of Debian 12 or Debian 13, whichever this is),
+# then configures and builds into build/.
 # Quick when nothing changed: it installs only missing packages and builds incrementally.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev libgl-dev googletest libgtest-dev libbenchmark-dev
-          clang-14 libclang-rt-14-dev fonts-liberation xvfb xauth desktop-file-utils appstream time bc)
+          fonts-liberation xvfb xauth desktop-file-utils appstream time bc)
 packages+=(dpkg-dev lintian man-db)
+# The release's own clang (14 on Debian 12, 19 on Debian 13) with its sanitizer and fuzzer runtimes.
+packages+=(clang libclang-rt-dev)
+# A root of Debian 13, for the tests of the course there.
+packages+=(debootstrap)
 # The real-window tests: a window manager, pointer and keys through the X server, the accessibility bus.
 packages+=(openbox xdotool x11-utils x11-xkb-utils dbus-daemon at-spi2-core python3-pyatspi)
 # The walk through the screen reader: Orca, speaking through speech-dispatcher and espeak-ng into ALSA's

@@ -1,41 +1,62 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite: the Release build with Debian's flags
-# and its package, a build with clang 14, the sanitizer run (the offscreen tests, then the program through
-# the accessibility bus) and the bounded fuzzing first, then every test of the main build (offscreen, real
-# windows under Xvfb, installation).
+# Installs what is missing, builds, and runs the whole test suite on this machine's Debian: the Release
+# build with Debian's flags and its package, a build with clang carrying AddressSanitizer and
+# UndefinedBehaviorSanitizer (the offscreen tests, then the program through the accessibility bus), the
+# bounded fuzzing, then every test of the main build (offscreen, real windows under Xvfb, Orca,
+# installation). On Debian 12 it then runs the course on Debian 13 as well, in a root of its own
+# (tools/debian13.sh), which it prepares in the background meanwhile. Prints how long each phase took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/build.sh
 jobs=$(nproc)
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
 
-echo "== Release build with Debian's flags: its tests, the .deb, lintian"
+phase_name="" phase_started=$SECONDS
+times=()
+# Ends the phase before with its time, and begins the next.
+phase() {
+    [ -z "$phase_name" ] || times+=("$(printf '%5d s  %s' $((SECONDS - phase_started)) "$phase_name")")
+    phase_name=$1 phase_started=$SECONDS
+    [ -z "$phase_name" ] || echo "== $phase_name"
+}
+
+phase "Packages and the main build"
+bash tools/build.sh
+
+. /etc/os-release
+other_release=""
+if [ "${VERSION_CODENAME:-}" != trixie ]; then
+    other_release=Debian13
+    mkdir -p build-debian13
+    # The root is made and filled while this machine builds: it waits on the archive, not on the processor.
+    $sudo bash tools/debian13.sh prepare >build-debian13/prepare.log 2>&1 &
+    preparing=$!
+fi
+
+phase "Release build with Debian's flags: its tests, the .deb, lintian"
 bash tools/package.sh
 bash tools/check-install.sh build-release
 
-echo "== Program and tests built with clang 14"
-[ -f build-clang/CMakeCache.txt ] ||
-    cmake -S . -B build-clang -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build-clang -j"$jobs"
-
-echo "== Tests built with AddressSanitizer and UndefinedBehaviorSanitizer"
+phase "Program and tests built with clang, AddressSanitizer and UndefinedBehaviorSanitizer"
 [ -f build-sanitize/CMakeCache.txt ] ||
-    cmake -S . -B build-sanitize -DTESMORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build-sanitize -j"$jobs" --target tesmora_tests tesmora
+    cmake -S . -B build-sanitize -DCMAKE_CXX_COMPILER=clang++ -DTESMORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+          >/dev/null
+cmake --build build-sanitize -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp":print_suppressions=0
 QT_QPA_PLATFORM=offscreen build-sanitize/tests/tesmora_tests --gtest_brief=1
-echo "== The sweep over the accessibility bus, against the program built with the sanitizers"
+phase "The sweep over the accessibility bus, against the sanitizer build"
 dbus-run-session -- bash tools/with-window-manager.sh \
     /usr/bin/python3 tests/accessibility/sweep_over_the_bus.py build-sanitize/tesmora
-echo "== Hidden controls and a random assistive client through the bus, the program built with the sanitizers"
+phase "Hidden controls and a random assistive client through the bus, against the sanitizer build"
 dbus-run-session -- bash tools/with-window-manager.sh \
     /usr/bin/python3 tests/accessibility/hidden_and_hostile.py build-sanitize/tesmora
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
-echo "== Fuzzing, ${FUZZ_SECONDS:-20} s a target"
+phase "Fuzzing, ${FUZZ_SECONDS:-20} s a target"
 [ -f build-fuzz/CMakeCache.txt ] ||
-    cmake -S . -B build-fuzz -DTESMORA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 -DBUILD_TESTING=OFF >/dev/null
+    cmake -S . -B build-fuzz -DTESMORA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs"
 for target in judges word_picking text_boundaries; do
     corpus=build-fuzz/corpus/$target
@@ -44,5 +65,15 @@ for target in judges word_picking text_boundaries; do
         "$corpus" fuzz/corpus/$target 2>&1 | tail -n 1
 done
 
-echo "== Tests of the main build"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs"
+phase "Tests of the main build (the sweep and the hostile client ran against the sanitizer build)"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs" \
+    -E '^(SweepOverTheBus|AccessibilityHostile)$'
+
+if [ -n "$other_release" ]; then
+    phase "Debian 13: the root (made in the background)"
+    wait "$preparing" || { tail -n 40 build-debian13/prepare.log; exit 1; }
+    phase "Debian 13: the Release build, its tests, real windows, the bus, Orca 48, the .deb"
+    $sudo bash tools/debian13.sh test
+fi
+phase ""
+printf '%s\n' "== How long each phase took" "${times[@]}" "$(printf '%5d s  in all' "$SECONDS")"

@@ -250,6 +250,37 @@ def pick(frame, text_name, word):
              "the new count in the text's description")
 
 
+def holdings(frame):
+    """What every answer control of the screen in front holds: the text of each box, the mark of each
+    word label and option, the entries of each list."""
+    lines = []
+    for control in descendants(frame):
+        role = control.getRole()
+        state = control.getState()
+        if role in (ENTRY, TEXT) and state.contains(pyatspi.STATE_EDITABLE):
+            lines.append(f"  box {control.name!r}: {control.queryText().getText(0, -1)!r}")
+        elif role in (CHECK_BOX, RADIO_BUTTON):
+            mark = "marked" if state.contains(pyatspi.STATE_CHECKED) else "unmarked"
+            lines.append(f"  {control.getRoleName()} {control.name!r}: {mark}")
+        elif role == LIST:
+            lines.append(f"  list {control.name!r}: {[item.name for item in control]}")
+    return lines
+
+
+def report_refusal(app, tag):
+    """Says why the answers of a tag were refused: what each control held, beside the right answers."""
+    print(f"The answers of tag {tag} were refused. The controls held:", flush=True)
+    try:
+        frames = [w for w in app if w is not None and showing(w) and w.getRole() in (FRAME, DIALOG)]
+        for line in [line for frame in frames for line in holdings(frame)]:
+            print(line, flush=True)
+    except Exception as error:  # the program went away while it was read
+        print(f"  (not readable: {error})", flush=True)
+    print(f"The right answers of tag {tag}:", flush=True)
+    for step in ANSWERS.get(tag, []):
+        print(f"  {step}", flush=True)
+
+
 def answer(frame, step, typed_in_cyrillic=False):
     kind, name = step[0], step[1]
     if kind == "type":
@@ -292,11 +323,12 @@ def main(visit=lambda app, where: None):
                 refuse_and_close(app, frame, visit)
             for i, step in enumerate(ANSWERS.get(tag, [])):
                 answer(frame, step, typed_in_cyrillic=CYRILLIC and i % 2 == 1)
-            first = ANSWERS.get(tag + 1, [(None, None)])[0]
+            coming = ANSWERS[tag + 1][0][1] if tag < 20 else "Svi zadaci su uspešno rešeni"
             act(napred(frame), "Press")
-            check(alert(app) is None, f"the right answers of tag {tag} were refused")
-            if tag < 20:
-                wait_for(lambda: named(front(app), first[1]), f"the panel of tag {tag + 1}")
+            wait_for(lambda: alert(app) or named(front(app), coming), f"what comes after tag {tag}")
+            if alert(app) is not None:
+                report_refusal(app, tag)
+                raise AssertionError(f"the right answers of tag {tag} were refused")
         results = wait_for(lambda: named(front(app), "Svi zadaci su uspešno rešeni") and front(app),
                            "the results screen")
         visit(app, "the results screen")

@@ -274,9 +274,12 @@ def main():
                 break
             for step in course.ANSWERS.get(tag, []):
                 course.answer(frame, step)
-            first = course.ANSWERS.get(tag + 1, [(None, None)])[0]
+            coming = course.ANSWERS[tag + 1][0][1]
             course.act(napred(frame), "Press")
-            wait_for(lambda: course.named(front(app), first[1]), f"the panel of tag {tag + 1}")
+            wait_for(lambda: alert(app) or course.named(front(app), coming), f"the panel of tag {tag + 1}")
+            if alert(app) is not None:
+                course.report_refusal(app, tag)
+                raise AssertionError(f"the right answers of tag {tag} were refused")
         random_client(app, random.Random(SEED))
         check(program.poll() is None, "the program ended under the random client")
         box = alert(app)

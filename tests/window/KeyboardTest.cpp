@@ -25,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class Keyboard : public testing::TestWithParam<content::Script> {
@@ -97,6 +99,29 @@ class Keyboard : public testing::TestWithParam<content::Script> {
     static void press(course::LessonScreen& screen) {
         real::tabTo(screen.Command1);
         real::key(QStringLiteral("space"));
+    }
+    // What each answer control of the screen holds, beside the right answer: why a refusal came.
+    static std::string held(const QWidget& screen, const pupil::Answers& answers) {
+        QString out;
+        for (const auto& [box, right] : answers.typed) {
+            out += u"\n  %1 holds \"%2\"; the answer is \"%3\""_s.arg(box->objectName(), box->text(), right);
+        }
+        for (const auto& [label, right] : answers.labels) {
+            out += u"\n  %1 is %2; it should be %3"_s.arg(label->objectName(),
+                                                          label->checked() ? u"marked"_s : u"unmarked"_s,
+                                                          right ? u"marked"_s : u"unmarked"_s);
+        }
+        for (const auto& [box, right] : answers.ticks) {
+            out += u"\n  %1 is %2; it should be %3"_s.arg(box->objectName())
+                       .arg(box->value())
+                       .arg(right ? 1 : 0);
+        }
+        for (const toolkit::ListView* list : screen.findChildren<toolkit::ListView*>()) {
+            if (list->isVisible()) {
+                out += u"\n  %1 lists %2"_s.arg(list->objectName(), list->texts().join(u", "_s));
+            }
+        }
+        return out.toStdString();
     }
     static QMessageBox* refusal() { return qobject_cast<QMessageBox*>(QApplication::activeWindow()); }
     static bool refused() { return refusal() != nullptr; }
@@ -213,7 +238,7 @@ TEST_P(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
             });
         } else {
             press(screen);
-            ASSERT_EQ(refusal(), nullptr) << "the right answers were refused";
+            ASSERT_EQ(refusal(), nullptr) << "the right answers were refused:" << held(screen, answers);
         }
     }
 
