@@ -79,7 +79,11 @@ class CheckedView : public QAccessibleInterface, public QAccessibleTableInterfac
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child && child != &m_noCell && child->parent() == this ? m_qt->indexOfChild(child) : -1;
     }
-    QString text(QAccessible::Text t) const override { return m_qt->text(t); }
+    // Qt's table answers its name for every text but its description (Qt 6.4 and 6.8 alike); Qt 6.8's
+    // bridge tells the bus that name as the help text too, which Orca 48 speaks after it a second time.
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name || t == QAccessible::Description ? m_qt->text(t) : QString();
+    }
     void setText(QAccessible::Text t, const QString& text) override { m_qt->setText(t, text); }
     QRect rect() const override { return m_qt->rect(); }
     QAccessible::Role role() const override { return m_qt->role(); }

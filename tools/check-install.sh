@@ -20,8 +20,12 @@ done
 # Both validators pass files that still draw remarks; here a remark fails the check as an error does.
 report=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1) &&
     [ -z "$report" ] || { echo "desktop-file-validate:"; echo "$report"; exit 1; }
-report=$(appstreamcli validate --pedantic --no-net --explain "$prefix/share/metainfo/$id.metainfo.xml" 2>&1) &&
-    ! grep -qE '^[EWIP]: |successful: ' <<<"$report" ||
+# Two remarks are known and stand: the project has no homepage, so the metainfo names none, which
+# AppStream 1.0 (Debian 13) warns of; and AppStream 0.16 (Debian 12) does not know the <developer> tag
+# that AppStream 1.0 asks for.
+report=$(appstreamcli validate --pedantic --no-net --explain "$prefix/share/metainfo/$id.metainfo.xml" 2>&1) || true
+remarks=$(grep -E '^[EWIP]: ' <<<"$report" | grep -v -E ':[~0-9]+: (url-homepage-missing|unknown-tag developer)$' || true)
+grep -q 'Validation' <<<"$report" && [ -z "$remarks" ] ||
     { echo "appstreamcli validate --pedantic:"; echo "$report"; exit 1; }
 MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/tesmora.1.gz" 2>"$work/man.err" >/dev/null
 [ ! -s "$work/man.err" ] || { echo "the manual page:"; cat "$work/man.err"; exit 1; }

@@ -242,8 +242,8 @@ def pick(frame, text_name, word):
                          and e.source.name == count for e in events), "the count label's new count")
     # The text's description tells the new count by the time the pupil comes to the text again (told at
     # once if the text has not the focus; else as the focus comes back, since a notice has just said it).
-    listed.queryComponent().grabFocus()
-    text.queryComponent().grabFocus()
+    check(napred(frame).queryComponent().grabFocus() and text.queryComponent().grabFocus(),
+          f"the focus leaves {text_name!r} and comes back")
     wait_for(lambda: any(e.type.startswith("object:property-change:accessible-description")
                          and e.source.name == shown(text_name) and e.source.description.endswith(count + ".")
                          for e in events),
