@@ -6,8 +6,10 @@
 # windows at scale 2, the sweep and the hostile client through the accessibility bus, the walk through
 # Orca 48 and the installation with lintian run against that build. Needs root.
 #
-# Usage: debian13.sh prepare   makes the root in build-debian13/root and installs what the course needs
-#        debian13.sh test      prepares the root if need be, then builds and tests in it
+# Usage: debian13.sh prepare          makes the root in build-debian13/root and installs what the course needs
+#        debian13.sh build            prepares the root if need be, then makes the Release build in it
+#        debian13.sh ctest ARGS...    runs ctest on that build in the root
+#        debian13.sh test             all three: the build, then the tests named above
 # What the root builds lands in build-debian13/ (build-release/ inside the root), beside its Orca log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -54,23 +56,32 @@ prepare() {
     in_root bash /src/tools/build.sh --packages-only
 }
 
+# The tests run on Debian 13: the real windows at scale 2, the bus, the walk through Orca 48, the package.
+DEBIAN13_TESTS='^(RealWindows\.scale2|SweepOverTheBus|AccessibilityHostile|Orca|Installation)$'
+
 case ${1:-} in
 prepare)
     prepare
     ;;
-test)
+build)
     prepare
     in_root bash -euc '
         cd /src
         . /etc/os-release
         echo "== $PRETTY_NAME: Qt $(dpkg-query -W -f "\${Version}" qt6-base-dev), $(g++ --version | head -n 1)"
         bash tools/package.sh
-        ctest --test-dir build-release --output-on-failure \
-              -R "^(RealWindows\.scale2|SweepOverTheBus|AccessibilityHostile|Orca|Installation)$"
     '
     ;;
+ctest)
+    shift
+    in_root ctest --test-dir /src/build-release --output-on-failure "$@"
+    ;;
+test)
+    bash "$top/tools/debian13.sh" build
+    bash "$top/tools/debian13.sh" ctest -R "$DEBIAN13_TESTS"
+    ;;
 *)
-    echo "usage: $0 prepare|test" >&2
+    echo "usage: $0 prepare|build|ctest ARGS...|test" >&2
     exit 2
     ;;
 esac

@@ -65,15 +65,29 @@ for target in judges word_picking text_boundaries; do
         "$corpus" fuzz/corpus/$target 2>&1 | tail -n 1
 done
 
-phase "Tests of the main build (the sweep and the hostile client ran against the sanitizer build)"
+phase "Tests of the main build but the walks through Orca (the sweep and the hostile client ran above)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs" \
-    -E '^(SweepOverTheBus|AccessibilityHostile)$'
+    -E '^(SweepOverTheBus|AccessibilityHostile|Orca|Orca\.cyrillic)$'
 
+walks=()
 if [ -n "$other_release" ]; then
     phase "Debian 13: the root (made in the background)"
     wait "$preparing" || { tail -n 40 build-debian13/prepare.log; exit 1; }
-    phase "Debian 13: the Release build, its tests, real windows, the bus, Orca 48, the .deb"
-    $sudo bash tools/debian13.sh test
+    phase "Debian 13: the Release build with its compiler, Qt and flags, its offscreen tests, the .deb"
+    $sudo bash tools/debian13.sh build
+    phase "Debian 13: real windows at scale 2, the bus, the installation and lintian"
+    $sudo bash tools/debian13.sh ctest -R '^(RealWindows\.scale2|SweepOverTheBus|AccessibilityHostile|Installation)$'
+    $sudo bash tools/debian13.sh ctest -R '^Orca$' >build-debian13/orca.txt 2>&1 &
+    walks+=($!)
 fi
+# The walks wait on Orca far more than on the processor, so they go side by side.
+phase "The walks through Orca, side by side: Latin and Cyrillic here${other_release:+, and Latin on Debian 13}"
+status=0
+ctest --test-dir build --output-on-failure -j"$jobs" -R '^(Orca|Orca\.cyrillic)$' || status=1
+for walk in "${walks[@]}"; do
+    wait "$walk" || status=1
+    cat build-debian13/orca.txt
+done
 phase ""
 printf '%s\n' "== How long each phase took" "${times[@]}" "$(printf '%5d s  in all' "$SECONDS")"
+exit "$status"

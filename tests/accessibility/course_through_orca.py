@@ -59,14 +59,21 @@ class Pupil:
         if "Tab" in keys:
             self.focus_mark = mark
         lines = self.orca.line_mark()
+        foci = self.orca.focus_mark()
         command = ["xdotool", "keydown", hold, "key"] if hold else ["xdotool", "key"]
         subprocess.run(command + list(keys), check=True)
         try:
             last = keys[-1].split("+")[-1]
             self.orca.wait_line(rf"PROCESS ATSPI_KEY_RELEASED_EVENT: '{re.escape(last)}'", f"the key {last}",
                                 mark=lines, timeout=30)
-            if last == "Tab":  # the focus lands on a control, which is spoken
-                self.orca.wait_for(lambda said: [u for u in said if not ECHOES.match(u)], "the focused control",
+            if last == "Tab":
+                # The focus lands on a control, and Orca names it. On a busy machine what Orca says comes
+                # late, so what has the focus is taken from where Orca's focus went, once it is still, and
+                # not from whatever Orca says next.
+                self.orca.wait_focus_moved(foci, "after Tab")
+                self.orca.settle()
+                name = self.focused()
+                self.orca.wait_for(lambda said: any(u.startswith(name) for u in said), f"the name {name!r}",
                                    mark, timeout=20)
             self.orca.settle()
         finally:
@@ -89,18 +96,24 @@ class Pupil:
         regex = re.compile(pattern)
         return self.orca.wait_for(lambda s: next((u for u in s if regex.search(u)), None), what, mark, timeout)
 
+    def focused(self):
+        """The name of the control Orca's focus is on."""
+        focus = self.orca.focus()
+        return focus[1] if focus else ""
+
     def tab_to(self, name, limit=60):
-        """Tabs until Orca names the control; returns all it said of it."""
+        """Tabs until Orca's focus is on the control and Orca has named it; returns all it said of it."""
         name = shown(name)
         prefix = name[:-1] if name.endswith("…") else name
         self.orca.settle()
-        there = [u for u in self.orca.since(self.focus_mark) if not ECHOES.match(u)]
-        if any(u.startswith(prefix) for u in there):
-            self.last_mark = self.focus_mark
-            return there
+        if self.focused().startswith(prefix):
+            there = [u for u in self.orca.since(self.focus_mark) if not ECHOES.match(u)]
+            if any(u.startswith(prefix) for u in there):
+                self.last_mark = self.focus_mark
+                return there
         for _ in range(limit):
             said = self.press("Tab")
-            if any(u.startswith(prefix) for u in said):
+            if self.focused().startswith(prefix):
                 return said
         raise AssertionError(f"Tab never reached {name!r}")
 
@@ -231,11 +244,11 @@ def answer(pupil, step):
         check("not" not in heard, f"{name!r} is heard marked: {heard!r}")
 
 
-def start(program_path, log_path):
+def start(program_path, log_path, attempt):
     """Starts Orca and, once it is on, the program; returns both once Orca has heard the program, or
     (None, None) if Orca did not come up or heard nothing of the program (the desktop's race, not the
     program's fault)."""
-    orca = Orca(log_path)
+    orca = Orca(log_path, attempt)
     program = None
     try:
         orca.wait_for(lambda said: "Screen reader on." in said, "that it is on", timeout=120)
@@ -255,9 +268,9 @@ def start(program_path, log_path):
 
 def main():
     started = time.monotonic()
-    orca, program = start(sys.argv[1], sys.argv[2])
+    orca, program = start(sys.argv[1], sys.argv[2], 1)
     if orca is None:
-        orca, program = start(sys.argv[1], sys.argv[2])
+        orca, program = start(sys.argv[1], sys.argv[2], 2)
     if orca is None:
         print("through Orca: failed, Orca never heard the program", flush=True)
         return 1

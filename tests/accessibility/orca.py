@@ -15,10 +15,15 @@ import time
 import tty
 
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s*(?:\{.*\})?\s*$", re.DOTALL)
+# Where Orca moves its focus, as the program tells it: "ORCA: Changing locusOfFocus from ... to
+# [text | Name]. Notify: True" (Orca 43), "FOCUS MANAGER: Changing locus of focus from ... to
+# [text: 'Name']. Notify: True" (Orca 48).
+LOCUS = re.compile(r"Changing locus ?[oO]f ?[fF]ocus from .*? to \[(?P<role>[^|:\]]*?)"
+                   r"(?: \| (?P<orca43>.*)|: '(?P<orca48>.*)')\]\. Notify")
 
 
 class Orca:
-    def __init__(self, log_path):
+    def __init__(self, log_path, attempt=1):
         self.home = tempfile.mkdtemp(prefix="tesmora-orca-")
         runtime = os.path.join(self.home, "run")
         config = os.path.join(self.home, "config")
@@ -34,11 +39,13 @@ class Orca:
                                 XDG_CACHE_HOME=os.path.join(self.home, "cache"), ALSA_CONFIG_PATH=asound,
                                 GSETTINGS_BACKEND="memory", NO_AT_BRIDGE="1")
         self.lines = []
+        self.foci = []  # (role, name) of each control Orca's focus moved to
         self.last_line_at = time.monotonic()
         self.spoken = []
         self.utterance = None  # the lines of an utterance read so far
         self.lock = threading.Condition()
-        self.log = open(log_path, "w")
+        self.log = open(log_path, "w" if attempt == 1 else "a")  # every attempt's log is kept
+        self.log.write(f"== Orca, attempt {attempt}\n")
         master, self.slave = os.openpty()
         tty.setraw(self.slave)
         self.master = master
@@ -68,6 +75,9 @@ class Orca:
                     line = raw.decode("utf-8", "replace")
                     self.log.write(line + "\n")
                     self.lines.append(line)
+                    moved = LOCUS.search(line)
+                    if moved:
+                        self.foci.append((moved["role"], moved["orca43"] or moved["orca48"] or ""))
                     # An utterance that holds a line break goes on over the next lines of the log.
                     if self.utterance is not None:
                         self.utterance += "\n" + line.lstrip()
@@ -111,6 +121,25 @@ class Orca:
                 left = self.last_line_at + quiet - time.monotonic()
                 if left <= 0:
                     return
+                self.lock.wait(left)
+
+    def focus_mark(self):
+        with self.lock:
+            return len(self.foci)
+
+    def focus(self):
+        """(role, name) of the control Orca's focus is on, or None."""
+        with self.lock:
+            return self.foci[-1] if self.foci else None
+
+    def wait_focus_moved(self, mark, what, timeout=30.0):
+        """Waits until Orca's focus has moved since mark."""
+        end = time.monotonic() + timeout
+        with self.lock:
+            while len(self.foci) <= mark:
+                left = end - time.monotonic()
+                if left <= 0:
+                    raise AssertionError(f"Orca's focus did not move: {what}")
                 self.lock.wait(left)
 
     def line_mark(self):
