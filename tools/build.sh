@@ -13,7 +13,7 @@ packages+=(clang libclang-rt-dev)
 # A root of Debian 13, for the tests of the course there.
 packages+=(debootstrap)
 # The real-window tests: a window manager, pointer and keys through the X server, the accessibility bus.
-packages+=(openbox xdotool x11-utils x11-xkb-utils dbus-daemon at-spi2-core python3-pyatspi)
+packages+=(openbox xdotool x11-utils x11-xkb-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 # The walk through the screen reader: Orca, speaking through speech-dispatcher and espeak-ng into ALSA's
 # null device.
 packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng)

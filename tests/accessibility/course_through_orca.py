@@ -101,19 +101,24 @@ class Pupil:
         focus = self.orca.focus()
         return focus[1] if focus else ""
 
+    def at(self, prefix, said):
+        """Whether Orca's focus is on the control of that name: on the control itself, or on its current
+        entry (a list tells its current entry as it gains the focus), Orca having said the list's name."""
+        role, name = self.orca.focus() or ("", "")
+        return name.startswith(prefix) or role.endswith(("item", "cell")) and any(u.startswith(prefix) for u in said)
+
     def tab_to(self, name, limit=60):
         """Tabs until Orca's focus is on the control and Orca has named it; returns all it said of it."""
         name = shown(name)
         prefix = name[:-1] if name.endswith("…") else name
         self.orca.settle()
-        if self.focused().startswith(prefix):
-            there = [u for u in self.orca.since(self.focus_mark) if not ECHOES.match(u)]
-            if any(u.startswith(prefix) for u in there):
-                self.last_mark = self.focus_mark
-                return there
+        there = [u for u in self.orca.since(self.focus_mark) if not ECHOES.match(u)]
+        if self.at(prefix, there) and any(u.startswith(prefix) for u in there):
+            self.last_mark = self.focus_mark
+            return there
         for _ in range(limit):
             said = self.press("Tab")
-            if self.focused().startswith(prefix):
+            if self.at(prefix, said):
                 return said
         raise AssertionError(f"Tab never reached {name!r}")
 
@@ -251,14 +256,20 @@ def start(program_path, log_path, attempt):
     orca = Orca(log_path, attempt)
     program = None
     try:
-        orca.wait_for(lambda said: "Screen reader on." in said, "that it is on", timeout=120)
+        orca.wait_for(lambda said: "Screen reader on." in said, "that it is on", timeout=180)
         mark = orca.mark()
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         program = subprocess.Popen([program_path] + (["--cyrillic"] if CYRILLIC else []), env=environment)
-        orca.wait_for(lambda said: said, "anything of the program", mark, timeout=90)
+        orca.wait_for(lambda said: said, "anything of the program", mark, timeout=180)
         return orca, program
     except AssertionError as error:
-        print("Orca and the program start afresh:", error, flush=True)
+        alive = program is not None and program.poll() is None
+        try:
+            on_bus = application() is not None
+        except Exception as bus_error:  # the bus itself does not answer
+            on_bus = f"unknown ({bus_error})"
+        print(f"Orca and the program start afresh: {error} (the program running: {alive}, on the bus: {on_bus})",
+              flush=True)
         if program and program.poll() is None:
             program.kill()
             program.wait()
@@ -268,9 +279,13 @@ def start(program_path, log_path, attempt):
 
 def main():
     started = time.monotonic()
-    orca, program = start(sys.argv[1], sys.argv[2], 1)
-    if orca is None:
-        orca, program = start(sys.argv[1], sys.argv[2], 2)
+    # On a busy machine Orca now and then never comes up, or hears nothing of a program on the bus: it
+    # starts afresh, with the program, up to three times.
+    orca = program = None
+    for attempt in (1, 2, 3):
+        orca, program = start(sys.argv[1], sys.argv[2], attempt)
+        if orca is not None:
+            break
     if orca is None:
         print("through Orca: failed, Orca never heard the program", flush=True)
         return 1
