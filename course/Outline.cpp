@@ -31,7 +31,7 @@ QString stepKey(int step) {
 void buildOutline(toolkit::TreeView& tree, const OutlineKeys& keys, content::Script script) {
     const QString stepCaption = content::inScript(script, QStringLiteral("%1. Korak"));
     const QString taskCaption = content::inScript(script, QStringLiteral("Zadatak %1"));
-    tree.select(tree.add(content::inScript(script, QStringLiteral("Uvod"))));
+    toolkit::TreeView::Node* start = tree.add(content::inScript(script, QStringLiteral("Uvod")));
     for (int step = 1; step <= stepCount; ++step) {
         const bool keyed = step >= keys.firstKeyedStep && step <= keys.lastKeyedStep;
         toolkit::TreeView::Node* stepNode =
@@ -42,6 +42,10 @@ void buildOutline(toolkit::TreeView& tree, const OutlineKeys& keys, content::Scr
         }
         tree.expand(stepNode);
     }
+    // Chosen once the outline is whole: the node chosen is told to the accessibility bus, and Qt drops
+    // what it told of a tree's nodes as the next node comes in, so a screen reader would ask after a
+    // node that is gone.
+    tree.select(start);
 }
 
 } // namespace course
