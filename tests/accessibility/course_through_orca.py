@@ -75,6 +75,16 @@ class Pupil:
                 name = self.focused()
                 self.orca.wait_for(lambda said: any(u.startswith(name) for u in said), f"the name {name!r}",
                                    mark, timeout=20)
+            else:
+                # What the key did is waited for, not only a quiet moment: on a busy machine Orca may pause
+                # before it speaks. A modifier stays down until then, since Orca reads a caret move by the
+                # keys down as it comes (a word move that comes after the release is read as a move by a
+                # letter). A move that does nothing is silent.
+                try:
+                    self.orca.wait_for(lambda said: [u for u in said if not ECHOES.match(u)], "the move", mark,
+                                       timeout=5)
+                except AssertionError:
+                    pass
             self.orca.settle()
         finally:
             if hold:
