@@ -13,7 +13,7 @@ void drawTick(QPainter& painter) {
     painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
 }
 
-void drawBook(QPainter& painter) {
+void drawBook(QPainter& painter, Script script) {
     painter.fillRect(QRectF(0, 0, 128, 128), QColor(255, 255, 255));
     // Two pages of an open book.
     painter.setPen(QPen(QColor(128, 0, 0), 2));
@@ -38,9 +38,17 @@ void drawBook(QPainter& painter) {
     letters.setBold(true);
     painter.setFont(letters);
     painter.setPen(QColor(128, 0, 0));
-    painter.drawText(QRectF(14, 44, 50, 50), Qt::AlignCenter, QStringLiteral("Aa"));
+    painter.drawText(QRectF(14, 44, 50, 50), Qt::AlignCenter, inScript(script, QStringLiteral("Aa")));
     painter.setPen(QColor(0, 0, 128));
-    painter.drawText(QRectF(64, 44, 50, 50), Qt::AlignCenter, QStringLiteral("Žž"));
+    painter.drawText(QRectF(64, 44, 50, 50), Qt::AlignCenter, inScript(script, QStringLiteral("Žž")));
+}
+
+void drawLatinBook(QPainter& painter) {
+    drawBook(painter, Script::Latin);
+}
+
+void drawCyrillicBook(QPainter& painter) {
+    drawBook(painter, Script::Cyrillic);
 }
 
 void drawDecoration(QPainter& painter) {
@@ -71,8 +79,8 @@ toolkit::Picture tickPicture() {
     return {{16, 16}, drawTick};
 }
 
-toolkit::Picture bookPicture() {
-    return {{128, 128}, drawBook};
+toolkit::Picture bookPicture(Script script) {
+    return {{128, 128}, script == Script::Cyrillic ? drawCyrillicBook : drawLatinBook};
 }
 
 toolkit::Picture decorationPicture() {

@@ -1,12 +1,12 @@
 #include "course/Design.h"
 
-#include "toolkit/Accessibility.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Label.h"
 #include "toolkit/ListView.h"
 #include "toolkit/TextArea.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
+#include "toolkit/access/Notice.h"
 
 namespace course {
 

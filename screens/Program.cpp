@@ -7,10 +7,13 @@
 #include "screens/main/Form1.h"
 #include "screens/second/Form3.h"
 #include "toolkit/Label.h"
+#include "toolkit/access/Accessibility.h"
 
 #include <QCoreApplication>
 
 Program::Program(toolkit::Host& host, content::Script script) : m_host(host), m_script(script) {
+    // Before the first screen is made, so that every control speaks as the layer has it speak.
+    toolkit::installAccessibility();
     m_monotonic.start();
 }
 

@@ -2,8 +2,10 @@
 // the misspellings the Cyrillic course puts right, and how a run chooses its script.
 
 #include "content/Script.h"
+#include "content/Pictures.h"
 #include "course/Checks.h"
 #include "tests/Pupil.h"
+#include "toolkit/Image.h"
 
 #include <QRegularExpression>
 
@@ -101,6 +103,24 @@ TEST_F(WholeCourse, TheCyrillicCourseHasNoLatinLetterButItsLatinTerm) {
     script = Script::Cyrillic;
     restart();
     EXPECT_EQ(withLatin(wholeCourse()), QStringList());
+}
+
+// The book of the splash and of the introduction shows the letters of the course's script: the pictures
+// that each run shows are the book of its script, and the two books are not the same.
+TEST_F(CourseTest, TheBookIsDrawnInTheLettersOfTheCourse) {
+    const auto drawn = [](const toolkit::Picture& picture) {
+        return picture.render({96, 96}, 1.0).toImage();
+    };
+    for (const Script run : {Script::Latin, Script::Cyrillic}) {
+        script = run;
+        restart();
+        const QImage book = drawn(content::bookPicture(run));
+        EXPECT_EQ(drawn(program->form2().Image1->picture()), book) << "the splash";
+        const toolkit::Image* introduction = enterCourse().Image1;
+        ASSERT_NE(introduction, nullptr);
+        EXPECT_EQ(drawn(introduction->picture()), book) << "the introduction";
+    }
+    EXPECT_NE(drawn(content::bookPicture(Script::Latin)), drawn(content::bookPicture(Script::Cyrillic)));
 }
 
 TEST(Script, ARunChoosesByTheLastOptionElseByTheLocaleOfMessages) {

@@ -1,3 +1,5 @@
+#include "toolkit/access/Accessibility.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -7,6 +9,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // Some tests make controls without a Program, and ask Qt for their accessibles.
+    toolkit::installAccessibility();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,5 @@
 #include "toolkit/Form.h"
 
-#include "toolkit/Accessibility.h"
 #include "toolkit/Twips.h"
 
 #include <QApplication>
@@ -44,7 +43,6 @@ class InputWatch : public QObject {
 } // namespace
 
 Form::Form(const QString& name) {
-    installAccessibility();
     setObjectName(name);
     setAttribute(Qt::WA_QuitOnClose, false);
     setMouseTracking(true);

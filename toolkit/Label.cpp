@@ -1,6 +1,5 @@
 #include "toolkit/Label.h"
 
-#include "toolkit/Accessibility.h"
 #include "toolkit/Seen.h"
 #include "toolkit/Twips.h"
 
@@ -15,7 +14,6 @@
 namespace toolkit {
 
 Label::Label(const QString& name, QWidget* container, const QString& caption) : QLabel(caption, container) {
-    installAccessibility();
     setObjectName(name);
     setMouseTracking(true);
     setTextFormat(Qt::PlainText);

@@ -30,8 +30,12 @@ struct Picture::Data {
 
 namespace {
 
-// Whether this Qt asks an icon engine's scaledPixmap() for its size in device pixels. Qt 6.4 does; Qt 6.8
-// asks in screen units, with the scale beside it, and takes the pixmap's ratio from the size it gets back.
+// A mend of a difference between Qt versions, kept here because a picture needs it and a control leans
+// on no mend: the unit in which Qt asks an icon engine's scaledPixmap() for its size. Qt 6.4 asks in
+// device pixels; Qt 6.8 asks in screen units, with the scale beside it, and takes the pixmap's ratio from
+// the size it gets back. Answered in the other unit, an icon is drawn at the wrong size for its scale
+// (small and stretched, or too big): Toolkit.AnIconIsDrawnAtEveryScale fails on either Qt if this answer
+// is fixed.
 // Asked once, of Qt itself: an icon that records the size it is asked for at scale 2.
 bool iconSizesCountDevicePixels() {
     class Probe final : public QIconEngine {

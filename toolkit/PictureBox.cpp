@@ -1,6 +1,5 @@
 #include "toolkit/PictureBox.h"
 
-#include "toolkit/Accessibility.h"
 #include "toolkit/Twips.h"
 
 #include <QMouseEvent>
@@ -8,7 +7,6 @@
 namespace toolkit {
 
 PictureBox::PictureBox(const QString& name, QWidget* container) : QFrame(container) {
-    installAccessibility();
     setObjectName(name);
     setMouseTracking(true);
     setAutoFillBackground(true);

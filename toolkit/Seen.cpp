@@ -1,6 +1,7 @@
 #include "toolkit/Seen.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace toolkit {
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QStringList>
-#include <QWidget>
+class QWidget;
 
 namespace toolkit {
 
@@ -9,22 +8,5 @@ namespace toolkit {
 // enabled, and no modal window (a refusal, the results, the About screen) stands over its window. Only
 // such a control acts, by any route: a click, a key, or a call of an assistive client.
 bool seenByPupil(const QWidget* control);
-
-// An accessible control whose actions, its own and the focus request alike, exist only while the pupil
-// sees it: on a hidden control the list of actions is empty, so an assistive client's call fails and
-// does nothing.
-template <typename Base> class SeenOnly : public Base {
-  public:
-    using Base::Base;
-
-    QStringList actionNames() const override {
-        return seenByPupil(this->widget()) ? Base::actionNames() : QStringList();
-    }
-    void doAction(const QString& name) override {
-        if (seenByPupil(this->widget())) {
-            Base::doAction(name);
-        }
-    }
-};
 
 } // namespace toolkit

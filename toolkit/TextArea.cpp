@@ -1,6 +1,5 @@
 #include "toolkit/TextArea.h"
 
-#include "toolkit/Accessibility.h"
 #include "toolkit/Seen.h"
 #include "toolkit/TextBoundaries.h"
 #include "toolkit/Twips.h"
@@ -16,7 +15,6 @@
 namespace toolkit {
 
 TextArea::TextArea(const QString& name, QWidget* container) : QPlainTextEdit(container) {
-    installAccessibility();
     setObjectName(name);
     setReadOnly(true);
     // Selectable by keyboard only while the focus shows (see showFocus), so that the caret shows then

@@ -1,6 +1,5 @@
 #include "toolkit/TextBox.h"
 
-#include "toolkit/Accessibility.h"
 #include "toolkit/TextBoundaries.h"
 #include "toolkit/Twips.h"
 
@@ -13,7 +12,6 @@
 namespace toolkit {
 
 TextBox::TextBox(const QString& name, QWidget* container) : QLineEdit(container) {
-    installAccessibility();
     setObjectName(name);
     setMouseTracking(true);
 }

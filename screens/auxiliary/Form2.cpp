@@ -50,7 +50,7 @@ Form2::Form2(Program& owner)
     toolkit::place(Picture1, 0, 0, 6375, 3735);
     Picture1->setBackgroundRole(QPalette::Base);
 
-    Image1->setPicture(content::bookPicture());
+    Image1->setPicture(content::bookPicture(owner.script()));
     toolkit::place(Image1, 240, 840, 1920, 1920);
 
     toolkit::place(Picture2, 2760, 900, 2895, 1450);

@@ -33,7 +33,7 @@ toolkit::Image* decoration(const QString& name, QWidget* panel, int left, int to
 
 void Form1::designIntroduction() {
     Image1 = new toolkit::Image(QStringLiteral("Image1"), Picture1);
-    Image1->setPicture(content::bookPicture().scaledTo({96, 96}));
+    Image1->setPicture(content::bookPicture(script()).scaledTo({96, 96}));
     toolkit::place(Image1, 360, 480, 1440, 1440);
     Text1 = readingText(QStringLiteral("Text1"), Picture1, shown(QStringLiteral("Obraćanje učeniku")),
                         shown(content::form1::Text1()), 2040, 480, 7560, 4440);

@@ -1,4 +1,7 @@
-#include "toolkit/CheckedTable.h"
+// The stand-in before Qt's table accessible: the faults it mends, how to see them and the Qt versions
+// that have them are told in CheckedTable.h.
+
+#include "toolkit/qtfixes/CheckedTable.h"
 
 #include "toolkit/Seen.h"
 

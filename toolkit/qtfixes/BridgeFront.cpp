@@ -1,7 +1,7 @@
-#include "toolkit/BridgeFront.h"
+// The front before Qt's AT-SPI bridge: the faults it mends, how to see them and the Qt versions that
+// have them are told in BridgeFront.h.
 
-#include "toolkit/AccessibleText.h"
-#include "toolkit/TextBoundaries.h"
+#include "toolkit/qtfixes/BridgeFront.h"
 
 #include <QClipboard>
 #include <QDBusConnection>
@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
+#include <utility>
 
 namespace toolkit {
 
@@ -34,9 +36,9 @@ QAccessibleInterface* accessibleAt(const QString& path) {
     return number && path.startsWith(objectPath + u'/') ? QAccessible::accessibleInterface(id) : nullptr;
 }
 
-TextBoundaries boundariesOf(QAccessibleInterface* accessible) {
-    if (const auto* own = dynamic_cast<const ControlText*>(accessible)) {
-        return own->boundaries();
+TextBoundaries boundariesOf(QAccessibleInterface* accessible, BridgeFront::OwnReading ownReading) {
+    if (std::optional<TextBoundaries> own = ownReading ? ownReading(accessible) : std::nullopt) {
+        return *std::move(own);
     }
     QAccessibleTextInterface* text = accessible->textInterface();
     const QString all = text->text(0, text->characterCount());
@@ -109,7 +111,8 @@ uint unsignedArgument(const QDBusMessage& message, int index) {
 
 } // namespace
 
-BridgeFront::BridgeFront(QObject* parent) : QDBusVirtualObject(parent) {
+BridgeFront::BridgeFront(QObject* parent, OwnReading ownReading)
+    : QDBusVirtualObject(parent), m_ownReading(ownReading) {
     QAccessible::installActivationObserver(this);
     if (QAccessible::isActive()) {
         accessibilityActiveChanged(true);
@@ -180,7 +183,7 @@ bool BridgeFront::answerText(QAccessibleInterface* accessible, const QDBusMessag
     } else if ((call == u"GetTextAtOffset" || call == u"GetTextBeforeOffset" ||
                 call == u"GetTextAfterOffset" || call == u"GetStringAtOffset") &&
                signature == u"iu") {
-        const TextBoundaries boundaries = boundariesOf(accessible);
+        const TextBoundaries boundaries = boundariesOf(accessible, m_ownReading);
         const int offset = argument(message, 0);
         const TextPiece piece = call == u"GetStringAtOffset"
                                     ? pieceOfGranularity(unsignedArgument(message, 1))

@@ -1,17 +1,16 @@
-#include "toolkit/Accessibility.h"
+#include "toolkit/access/Accessibility.h"
 
-#include "toolkit/AccessibleText.h"
-#include "toolkit/BridgeFront.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
 #include "toolkit/Line.h"
-#include "toolkit/Notice.h"
 #include "toolkit/PictureBox.h"
-#include "toolkit/Seen.h"
 #include "toolkit/Shape.h"
 #include "toolkit/TextArea.h"
 #include "toolkit/TextBox.h"
-#include "toolkit/WidgetAccessibility.h"
+#include "toolkit/access/AccessibleText.h"
+#include "toolkit/access/SeenOnly.h"
+#include "toolkit/access/WidgetAccessibility.h"
+#include "toolkit/qtfixes/BridgeFront.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -139,19 +138,21 @@ QAccessibleInterface* controlOf(const QString& className, QObject* object) {
     return nullptr;
 }
 
-} // namespace
-
-void tell(QWidget& control, const QString& message) {
-    QWidget* window = control.window();
-    auto* notice = window->findChild<Notice*>(QString(), Qt::FindDirectChildrenOnly);
-    (notice ? notice : new Notice(window))->tell(message);
+// How a text of this layer reads its own words, sentences and lines, for the front before Qt's bridge.
+std::optional<TextBoundaries> ownReading(QAccessibleInterface* accessible) {
+    if (const auto* own = dynamic_cast<const ControlText*>(accessible)) {
+        return own->boundaries();
+    }
+    return std::nullopt;
 }
+
+} // namespace
 
 void installAccessibility() {
     static const bool installed = [] {
         installWidgetAccessibility();
         QAccessible::installFactory(controlOf);
-        new BridgeFront(qApp);
+        new BridgeFront(qApp, ownReading);
         return true;
     }();
     Q_UNUSED(installed);

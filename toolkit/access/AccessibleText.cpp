@@ -1,4 +1,4 @@
-#include "toolkit/AccessibleText.h"
+#include "toolkit/access/AccessibleText.h"
 
 #include "toolkit/Seen.h"
 #include "toolkit/TextArea.h"

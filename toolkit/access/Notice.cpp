@@ -1,11 +1,8 @@
-#include "toolkit/Notice.h"
-
-#include "toolkit/Accessibility.h"
+#include "toolkit/access/Notice.h"
 
 namespace toolkit {
 
 Notice::Notice(QWidget* window) : QWidget(window) {
-    installAccessibility();
     setObjectName(QStringLiteral("Notice"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -17,6 +14,12 @@ void Notice::tell(const QString& message) {
     hide();
     setAccessibleName(message);
     show();
+}
+
+void tell(QWidget& control, const QString& message) {
+    QWidget* window = control.window();
+    auto* notice = window->findChild<Notice*>(QString(), Qt::FindDirectChildrenOnly);
+    (notice ? notice : new Notice(window))->tell(message);
 }
 
 } // namespace toolkit

@@ -14,4 +14,8 @@ class Notice : public QWidget {
     void tell(const QString& message);
 };
 
+// A screen reader speaks `message` at once, through the notice of the control's window; the focus stays
+// where it is.
+void tell(QWidget& control, const QString& message);
+
 } // namespace toolkit

@@ -1,11 +1,11 @@
-#include "toolkit/WidgetAccessibility.h"
+#include "toolkit/access/WidgetAccessibility.h"
 
 #include "toolkit/CheckBox.h"
-#include "toolkit/CheckedTable.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/ListView.h"
-#include "toolkit/Seen.h"
 #include "toolkit/TreeView.h"
+#include "toolkit/access/SeenOnly.h"
+#include "toolkit/qtfixes/CheckedTable.h"
 
 #include <QAccessibleWidget>
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "toolkit/Seen.h"
+
+#include <QStringList>
+
+namespace toolkit {
+
+// An accessible control whose actions, its own and the focus request alike, exist only while the pupil
+// sees it: on a hidden control the list of actions is empty, so an assistive client's call fails and
+// does nothing.
+template <typename Base> class SeenOnly : public Base {
+  public:
+    using Base::Base;
+
+    QStringList actionNames() const override {
+        return seenByPupil(this->widget()) ? Base::actionNames() : QStringList();
+    }
+    void doAction(const QString& name) override {
+        if (seenByPupil(this->widget())) {
+            Base::doAction(name);
+        }
+    }
+};
+
+} // namespace toolkit
