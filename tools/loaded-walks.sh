@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The walks through Orca on a busy machine: the Latin and the Cyrillic walk at once, beside processes that
 # keep every core busy, a number of times over. A school's old computer, or CI on a loaded machine, must
-# not make a walk fail. Takes about 15 minutes a run on two cores.
+# not make a walk fail. Takes about 20 minutes a run on two cores.
 #
 # Usage: loaded-walks.sh [RUNS] [HOGS]   (defaults: 3 runs, 3 busy processes; the main build in build/)
 # Each walk's output and Orca's log are left in build/loaded/.

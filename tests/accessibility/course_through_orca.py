@@ -72,9 +72,9 @@ class Pupil:
                 # not from whatever Orca says next.
                 self.orca.wait_focus_moved(foci, "after Tab")
                 self.orca.settle()
-                name = self.focused()
-                self.orca.wait_for(lambda said: any(u.startswith(name) for u in said), f"the name {name!r}",
-                                   mark, timeout=20)
+                start, end = self.focused()
+                self.orca.wait_for(lambda said: any(u.startswith(start) and end in u for u in said),
+                                   f"the name {start!r}", mark, timeout=20)
             else:
                 # What the key did is waited for, not only a quiet moment: on a busy machine Orca may pause
                 # before it speaks. A modifier stays down until then, since Orca reads a caret move by the
@@ -107,15 +107,20 @@ class Pupil:
         return self.orca.wait_for(lambda s: next((u for u in s if regex.search(u)), None), what, mark, timeout)
 
     def focused(self):
-        """The name of the control Orca's focus is on."""
+        """The name of the control Orca's focus is on, as (its start, its end): Orca 48 writes a long name
+        shortened, "1. Dečaci su stigli u... suvo granje. (123 chars.)"; a name written whole has no end."""
         focus = self.orca.focus()
-        return focus[1] if focus else ""
+        name = focus[1] if focus else ""
+        shortened = re.fullmatch(r"(.*)\.\.\. (.*) \(\d+ chars\.\)", name, re.DOTALL)
+        return (shortened[1], shortened[2]) if shortened else (name, "")
 
     def at(self, prefix, said):
         """Whether Orca's focus is on the control of that name: on the control itself, or on its current
         entry (a list tells its current entry as it gains the focus), Orca having said the list's name."""
-        role, name = self.orca.focus() or ("", "")
-        return name.startswith(prefix) or role.endswith(("item", "cell")) and any(u.startswith(prefix) for u in said)
+        role = (self.orca.focus() or ("", ""))[0]
+        start, end = self.focused()
+        named = start.startswith(prefix) or bool(end) and prefix.startswith(start)
+        return named or role.endswith(("item", "cell")) and any(u.startswith(prefix) for u in said)
 
     def tab_to(self, name, limit=60):
         """Tabs until Orca's focus is on the control and Orca has named it; returns all it said of it."""
