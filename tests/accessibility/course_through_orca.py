@@ -36,6 +36,7 @@ HEADING = rf"^{shown('ZADATAK')} \d+: .* panel\.?$"
 # The keys of the Serbian Cyrillic layout, by the Latin letter on the same key: Orca 43 echoes a letter
 # typed there as the letter, Orca 48 as the key's Latin letter.
 KEYS = dict(zip("љњертзуиопасдфгхјклѕџцвбнм", "qwertzuiopasdfghjklyxcvbnm"))
+MODIFIERS = {"ctrl": "Control_L"}
 ECHOES = re.compile(r"^(tab|left control|space|return|delete|right|left|shift|left shift|down|up|home|end) ?$")
 
 failures = []
@@ -55,14 +56,23 @@ class Pupil:
 
     def press(self, *keys, hold=None):
         """Presses keys (holding a modifier until Orca has taken the last) and returns what Orca says."""
-        mark = self.last_mark = self.orca.mark()
-        if "Tab" in keys:
-            self.focus_mark = mark
-        lines = self.orca.line_mark()
-        foci = self.orca.focus_mark()
-        command = ["xdotool", "keydown", hold, "key"] if hold else ["xdotool", "key"]
-        subprocess.run(command + list(keys), check=True)
+        self.caret_before_key = False
         try:
+            if hold:
+                # The modifier goes down first, and the key only once Orca has taken it, as a pupil's
+                # fingers do: a busy Orca still taking the modifier when the key comes may hear of the
+                # caret's move before it hears of the key.
+                lines = self.orca.line_mark()
+                subprocess.run(["xdotool", "keydown", hold], check=True)
+                self.orca.wait_line(rf"^\^+ PROCESS ATSPI_KEY_PRESSED_EVENT: '{MODIFIERS[hold]}'",
+                                    f"the key {hold} down", mark=lines, timeout=30)
+                self.orca.settle()
+            mark = self.last_mark = self.orca.mark()
+            if "Tab" in keys:
+                self.focus_mark = mark
+            lines = self.orca.line_mark()
+            foci = self.orca.focus_mark()
+            subprocess.run(["xdotool", "key"] + list(keys), check=True)
             last = keys[-1].split("+")[-1]
             self.orca.wait_line(rf"PROCESS ATSPI_KEY_RELEASED_EVENT: '{re.escape(last)}'", f"the key {last}",
                                 mark=lines, timeout=30)
@@ -86,6 +96,12 @@ class Pupil:
                 except AssertionError:
                     pass
             self.orca.settle()
+            # Qt hands each key to the screen reader and, when no answer comes within 100 ms, moves the
+            # caret itself; a very busy Orca may then take the caret's move before the key, and reads it as
+            # a move by a letter. The walk can tell that from Orca's log.
+            self.caret_before_key = self.orca.first(
+                [r"(?i)^v+ .*OBJECT EVENT object:text-caret-moved",
+                 rf"^v+ PROCESS ATSPI_KEY_PRESSED_EVENT: '{re.escape(last)}'"], lines) == 0
         finally:
             if hold:
                 subprocess.run(["xdotool", "keyup", hold], check=True)
@@ -177,7 +193,13 @@ def pick(pupil, text_name, words, stray=None):
         check(current == word, f"word navigation in {text_name!r} reached {word!r}")
         if not at_start:
             back = pupil.press("Left", hold="ctrl")
-            check(plain(back[-1]) == word, f"Ctrl+Left comes back to {word!r}: {back}")
+            if pupil.caret_before_key and back == [word[0]]:
+                # The caret is at the word's start, and Orca, having taken the move before the key, read
+                # the letter there. The program did its part; what Orca says then is its own.
+                print(f"NOTE: Orca took the caret's move before Ctrl+Left and read {back}, the start of "
+                      f"{word!r}", flush=True)
+            else:
+                check(plain(back[-1]) == word, f"Ctrl+Left comes back to {word!r}: {back}")
         pupil.press("Right")
         mark = pupil.orca.mark()
         subprocess.run(["xdotool", "key", "space"], check=True)

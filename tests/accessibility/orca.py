@@ -155,6 +155,15 @@ class Orca:
                     raise AssertionError(f"Orca's log has no {what}")
                 self.lock.wait(left)
 
+    def first(self, patterns, mark=0):
+        """Which of the patterns Orca's log has first since mark (its index), or None."""
+        with self.lock:
+            for line in self.lines[mark:]:
+                for index, pattern in enumerate(patterns):
+                    if re.search(pattern, line):
+                        return index
+        return None
+
     def stop(self):
         if self.process.poll() is None:
             self.process.terminate()
