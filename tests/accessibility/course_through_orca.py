@@ -55,7 +55,8 @@ class Pupil:
         self.focus_mark = 0
 
     def press(self, *keys, hold=None):
-        """Presses keys (holding a modifier until Orca has taken the last) and returns what Orca says."""
+        """Presses keys (with a modifier held from before the keys until Orca has said what they did) and
+        returns what Orca says; caret_before_key tells whether Orca took a caret move before the key."""
         self.caret_before_key = False
         try:
             if hold:
