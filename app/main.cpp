@@ -1,5 +1,6 @@
 #include "screens/Program.h"
 #include "toolkit/Host.h"
+#include "toolkit/desktop/Desktop.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -11,9 +12,9 @@ namespace {
 
 // The options of the course.
 void describe(QCommandLineParser& options) {
-    options.setApplicationDescription(
-        QStringLiteral("A course on the morphology of Serbian nouns. It is shown in Cyrillic when the "
-                       "desktop's locale is Serbian in Cyrillic (sr_RS.UTF-8), else in Latin."));
+    options.setApplicationDescription(QStringLiteral(
+        "A course on the morphology of Serbian nouns. It is shown in Cyrillic when the "
+        "desktop's language is Serbian in Cyrillic (sr_RS.UTF-8, sr-Cyrl-RS), else in Latin."));
     options.addHelpOption();
     options.addOption(
         {QStringLiteral("cyrillic"), QStringLiteral("Show the course in Cyrillic (ćirilica).")});
@@ -40,8 +41,7 @@ int main(int argc, char* argv[]) {
     describe(options);
     options.parse(QCoreApplication::arguments());
     const content::Script script =
-        Program::chooseScript(options.optionNames(), qEnvironmentVariable("LC_ALL"),
-                              qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG"));
+        Program::chooseScript(options.optionNames(), toolkit::desktop::languages());
 
     toolkit::DesktopHost host;
     Program program(host, script);

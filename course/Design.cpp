@@ -6,7 +6,7 @@
 #include "toolkit/TextArea.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
-#include "toolkit/access/Notice.h"
+#include "toolkit/desktop/Desktop.h"
 
 namespace course {
 
@@ -96,7 +96,7 @@ QString pickNews(const QStringList& added, const QStringList& underCaret, int co
 
 void tellPick(toolkit::TextArea& text, const QStringList& added, const QStringList& underCaret, int count,
               content::Script script) {
-    toolkit::tell(text, pickNews(added, underCaret, count, script));
+    toolkit::desktop::tell(text, pickNews(added, underCaret, count, script));
 }
 
 toolkit::TextBox* answerBox(const QString& name, QWidget* panel, const QString& asks, int left, int top,
@@ -149,8 +149,8 @@ void removeSelected(toolkit::ListView& list, toolkit::Label& count, content::Scr
     if (!removed) {
         return;
     }
-    toolkit::tell(list, content::inScript(script, QStringLiteral("Uklonjena reč: %1. ")).arg(word) +
-                            spokenCount(list.count(), script));
+    toolkit::desktop::tell(list, content::inScript(script, QStringLiteral("Uklonjena reč: %1. ")).arg(word) +
+                                     spokenCount(list.count(), script));
 }
 
 } // namespace course

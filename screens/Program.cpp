@@ -11,14 +11,39 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 Program::Program(toolkit::Host& host, content::Script script) : m_host(host), m_script(script) {
     // Before the first screen is made, so that every control speaks as the layer has it speak.
     toolkit::installAccessibility();
     m_monotonic.start();
 }
 
-content::Script Program::chooseScript(const QStringList& options, const QString& lcAll,
-                                      const QString& lcMessages, const QString& lang) {
+namespace {
+
+// A locale (language[_territory][.codeset][@modifier]) or a language tag (language[-script][-region])
+// that is Serbian in Cyrillic.
+bool serbianInCyrillic(const QString& language) {
+    const qsizetype at = language.indexOf(u'@');
+    const QStringView modifier = at < 0 ? QStringView() : QStringView(language).sliced(at + 1);
+    QStringView name = QStringView(language).first(at < 0 ? language.size() : at);
+    if (const qsizetype dot = name.indexOf(u'.'); dot >= 0) {
+        name = name.first(dot);
+    }
+    const QList<QStringView> parts = name.split(name.contains(u'-') ? u'-' : u'_');
+    if (parts.first().compare(u"sr", Qt::CaseInsensitive) != 0) {
+        return false;
+    }
+    if (modifier.compare(u"latin", Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    return std::none_of(parts.begin() + 1, parts.end(),
+                        [](QStringView part) { return part.compare(u"Latn", Qt::CaseInsensitive) == 0; });
+}
+
+} // namespace
+
+content::Script Program::chooseScript(const QStringList& options, const QStringList& languages) {
     for (auto option = options.crbegin(); option != options.crend(); ++option) {
         if (*option == u"cyrillic") {
             return content::Script::Cyrillic;
@@ -27,19 +52,8 @@ content::Script Program::chooseScript(const QStringList& options, const QString&
             return content::Script::Latin;
         }
     }
-    const QString& locale = !lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang;
-    // language[_territory][.codeset][@modifier]
-    const qsizetype at = locale.indexOf(u'@');
-    const QStringView modifier = at < 0 ? QStringView() : QStringView(locale).sliced(at + 1);
-    const QStringView name = QStringView(locale).first(at < 0 ? locale.size() : at);
-    qsizetype end = 0;
-    while (end < name.size() && name[end] != u'_' && name[end] != u'.') {
-        ++end;
-    }
-    const QStringView language = name.first(end);
-    const bool serbian = language.compare(u"sr", Qt::CaseInsensitive) == 0;
-    return serbian && modifier.compare(u"latin", Qt::CaseInsensitive) != 0 ? content::Script::Cyrillic
-                                                                           : content::Script::Latin;
+    return std::any_of(languages.begin(), languages.end(), serbianInCyrillic) ? content::Script::Cyrillic
+                                                                              : content::Script::Latin;
 }
 
 Program::~Program() {

@@ -34,11 +34,11 @@ class Program : public QObject {
 
     explicit Program(toolkit::Host& host, content::Script script = content::Script::Latin);
 
-    // The script of a run: the last of the options "cyrillic" and "latin" given, else the locale of the
-    // pupil's messages, the first of LC_ALL, LC_MESSAGES and LANG that is set. A Serbian locale gives
-    // Cyrillic unless its modifier is "@latin"; every other locale, and none, gives Latin.
-    static content::Script chooseScript(const QStringList& options, const QString& lcAll,
-                                        const QString& lcMessages, const QString& lang);
+    // The script of a run: the last of the options "cyrillic" and "latin" given, else Cyrillic when any of
+    // the desktop's languages is Serbian in Cyrillic: a locale of the form sr_RS.UTF-8 unless its
+    // modifier is "@latin", a language tag of the form sr-Cyrl-RS, or a Serbian one that names no script
+    // (Cyrillic is Serbian's first script). Every other language, and none, gives Latin.
+    static content::Script chooseScript(const QStringList& options, const QStringList& languages);
     ~Program() override;
 
     // Shows the splash screen, the first window of a run.

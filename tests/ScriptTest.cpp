@@ -123,39 +123,47 @@ TEST_F(CourseTest, TheBookIsDrawnInTheLettersOfTheCourse) {
     EXPECT_NE(drawn(content::bookPicture(Script::Latin)), drawn(content::bookPicture(Script::Cyrillic)));
 }
 
-TEST(Script, ARunChoosesByTheLastOptionElseByTheLocaleOfMessages) {
+TEST(Script, ARunChoosesByTheLastOptionElseByTheDesktopsLanguages) {
     const struct {
         QStringList options;
-        const char *lcAll, *lcMessages, *lang;
+        QStringList languages;
         Script script;
     } rows[] = {
-        {{}, "", "", "sr_RS.UTF-8", Script::Cyrillic},
-        {{}, "", "", "sr_RS", Script::Cyrillic},
-        {{}, "", "", "sr_ME.UTF-8", Script::Cyrillic},
-        {{}, "", "", "sr", Script::Cyrillic},
-        {{}, "", "", "sr_RS.UTF-8@latin", Script::Latin},
-        {{}, "", "", "sr_RS@latin", Script::Latin},
-        {{}, "", "", "sr_RS@Latin", Script::Latin},
-        {{}, "", "", "en_US.UTF-8", Script::Latin},
-        {{}, "", "", "C.UTF-8", Script::Latin},
-        {{}, "", "", "", Script::Latin},
-        {{}, "", "", "srb", Script::Latin},
-        {{}, "", "", "hr_HR.UTF-8", Script::Latin},
-        {{}, "sr_RS@latin", "", "sr_RS.UTF-8", Script::Latin}, // LC_ALL first
-        {{}, "", "en_GB.UTF-8", "sr_RS.UTF-8", Script::Latin}, // then LC_MESSAGES
-        {{}, "", "sr_RS.UTF-8", "en_GB.UTF-8", Script::Cyrillic},
-        {{}, "sr_RS.UTF-8", "en_GB.UTF-8", "", Script::Cyrillic},
-        {{u"cyrillic"_s}, "", "", "en_US.UTF-8", Script::Cyrillic},
-        {{u"latin"_s}, "", "", "sr_RS.UTF-8", Script::Latin},
-        {{u"latin"_s, u"cyrillic"_s}, "", "", "", Script::Cyrillic}, // the last one counts
-        {{u"cyrillic"_s, u"help"_s, u"latin"_s}, "", "", "sr_RS", Script::Latin},
+        // Locales, as a freedesktop names them.
+        {{}, {u"sr_RS.UTF-8"_s}, Script::Cyrillic},
+        {{}, {u"sr_RS"_s}, Script::Cyrillic},
+        {{}, {u"sr_ME.UTF-8"_s}, Script::Cyrillic},
+        {{}, {u"sr"_s}, Script::Cyrillic},
+        {{}, {u"sr_RS.UTF-8@latin"_s}, Script::Latin},
+        {{}, {u"sr_RS@latin"_s}, Script::Latin},
+        {{}, {u"sr_RS@Latin"_s}, Script::Latin},
+        {{}, {u"en_US.UTF-8"_s}, Script::Latin},
+        {{}, {u"C.UTF-8"_s}, Script::Latin},
+        {{}, {}, Script::Latin},
+        {{}, {u""_s}, Script::Latin},
+        {{}, {u"srb"_s}, Script::Latin},
+        {{}, {u"hr_HR.UTF-8"_s}, Script::Latin},
+        // Language tags, as Windows names them: the display language, then the regional format.
+        {{}, {u"sr-Cyrl-RS"_s, u"sr-Cyrl-RS"_s}, Script::Cyrillic},
+        {{}, {u"sr-Cyrl-ME"_s}, Script::Cyrillic},
+        {{}, {u"sr-cyrl-ba"_s}, Script::Cyrillic},
+        {{}, {u"sr-Latn-RS"_s, u"sr-Latn-RS"_s}, Script::Latin},
+        {{}, {u"sr-Latn-ME"_s}, Script::Latin},
+        {{}, {u"en-US"_s, u"sr-Cyrl-RS"_s}, Script::Cyrillic}, // the regional format alone
+        {{}, {u"sr-Cyrl-RS"_s, u"en-GB"_s}, Script::Cyrillic}, // the display language alone
+        {{}, {u"sr-Latn-RS"_s, u"en-US"_s}, Script::Latin},
+        {{}, {u"hr-HR"_s, u"bs-Cyrl-BA"_s}, Script::Latin},
+        {{}, {u"sr-RS"_s}, Script::Cyrillic},
+        // The options, the last one counting.
+        {{u"cyrillic"_s}, {u"en_US.UTF-8"_s}, Script::Cyrillic},
+        {{u"latin"_s}, {u"sr_RS.UTF-8"_s}, Script::Latin},
+        {{u"latin"_s}, {u"sr-Cyrl-RS"_s, u"sr-Cyrl-RS"_s}, Script::Latin},
+        {{u"latin"_s, u"cyrillic"_s}, {}, Script::Cyrillic},
+        {{u"cyrillic"_s, u"help"_s, u"latin"_s}, {u"sr_RS"_s}, Script::Latin},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(Program::chooseScript(row.options, QString::fromLatin1(row.lcAll),
-                                        QString::fromLatin1(row.lcMessages), QString::fromLatin1(row.lang)),
-                  row.script)
-            << row.options.join(u' ').toStdString() << " " << row.lcAll << "/" << row.lcMessages << "/"
-            << row.lang;
+        EXPECT_EQ(Program::chooseScript(row.options, row.languages), row.script)
+            << row.options.join(u' ').toStdString() << " / " << row.languages.join(u' ').toStdString();
     }
 }
 

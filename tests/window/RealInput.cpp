@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QProcess>
 #include <QTest>
 #include <QWidget>
 
@@ -29,37 +28,30 @@ class Releases : public QObject {
     }
 };
 
-void xdotool(const QStringList& arguments, int releases) {
+// Sends input and waits until the program has seen `releases` releases.
+void sendAndWait(const std::function<bool()>& send, int releases) {
     Releases seen;
-    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), arguments), 0) << "xdotool failed";
+    ASSERT_TRUE(send()) << "the input could not be sent";
     const bool seenAll = QTest::qWaitFor([&] { return seen.count >= releases; }, 5000);
     EXPECT_TRUE(seenAll) << "the program saw " << seen.count << " of " << releases << " releases";
 }
 
-QStringList pointerAt(QWidget* control, QPoint point) {
-    const QPoint place = control->mapToGlobal(point) * control->devicePixelRatioF();
-    return {QStringLiteral("mousemove"), QString::number(place.x()), QString::number(place.y())};
+// The screen's pixel under a point of a control.
+QPoint pixelAt(QWidget* control, QPoint point) {
+    return control->mapToGlobal(point) * control->devicePixelRatioF();
 }
 
 } // namespace
 
 void click(QWidget* control, QPoint point, int times, bool shift) {
-    QStringList arguments = pointerAt(control, point);
-    if (shift) {
-        arguments << QStringLiteral("keydown") << QStringLiteral("shift");
-    }
-    arguments << QStringLiteral("click") << QStringLiteral("--repeat") << QString::number(times)
-              << QStringLiteral("--delay") << QStringLiteral("60") << QStringLiteral("1");
-    if (shift) {
-        arguments << QStringLiteral("keyup") << QStringLiteral("shift");
-    }
-    xdotool(arguments, times + (shift ? 1 : 0));
+    const QPoint pixel = pixelAt(control, point);
+    sendAndWait([&] { return platform::clicks(pixel, times, shift); }, times + (shift ? 1 : 0));
 }
 
 void drag(QWidget* control, QPoint from, QPoint to) {
-    xdotool(pointerAt(control, from) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} +
-                pointerAt(control, to) + QStringList{QStringLiteral("mouseup"), QStringLiteral("1")},
-            1);
+    const QPoint start = pixelAt(control, from);
+    const QPoint end = pixelAt(control, to);
+    sendAndWait([&] { return platform::drag(start, end); }, 1);
 }
 
 void key(const QString& name) {
@@ -67,7 +59,7 @@ void key(const QString& name) {
 }
 
 void key(const QString& name, const std::function<bool()>& done) {
-    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), name}), 0);
+    ASSERT_TRUE(platform::keys({name})) << "the input could not be sent";
     EXPECT_TRUE(QTest::qWaitFor(done, 5000)) << "nothing came of " << name.toStdString();
 }
 
@@ -76,8 +68,7 @@ void keys(const QStringList& names) {
     for (const QString& name : names) {
         releases += 1 + int(name.count(u'+'));
     }
-    xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("5")} + names,
-            releases);
+    sendAndWait([&] { return platform::keys(names); }, releases);
 }
 
 void tabTo(QWidget* control) {
@@ -89,9 +80,7 @@ void tabTo(QWidget* control) {
 }
 
 void type(const QString& text, const std::function<bool()>& typed) {
-    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"),
-                                                            QStringLiteral("5"), text}),
-              0);
+    ASSERT_TRUE(platform::text(text)) << "the input could not be sent";
     EXPECT_TRUE(QTest::qWaitFor(typed, 5000)) << "not typed: " << text.toStdString();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-// Input as the X server delivers it: the pointer driven by xdotool, keys sent to the window that has
-// the focus. The X server counts in its own pixels, which at a scale factor are not Qt's.
+// Input as the platform delivers it: on X, the pointer and keys sent by xdotool through the X server to
+// the window that has the focus; on Windows, by SendInput into Windows' input queue. Both count in the
+// screen's own pixels, which at a scale factor are not Qt's.
 
 #include <QPoint>
 #include <QString>
@@ -27,11 +28,18 @@ void key(const QString& name, const std::function<bool()>& done);
 void keys(const QStringList& names);
 // Tab until the focus is on the control: never more than a round of the screen.
 void tabTo(QWidget* control);
-// Types a text, in whichever of the desktop's keyboard layouts has its letters, and waits until `typed`
-// holds.
+// Types a text, Serbian letters of either script included, and waits until `typed` holds.
 void type(const QString& text, const std::function<bool()>& typed);
 
 // Saves a picture of a window in the build folder's screenshots/, named after it and the scale.
 void saveShot(QWidget& window, const QString& name);
+
+// What each platform's side does: sends the input and says whether it could.
+namespace platform {
+bool clicks(QPoint screenPixel, int times, bool shift);
+bool drag(QPoint fromPixel, QPoint toPixel);
+bool keys(const QStringList& names);
+bool text(const QString& text);
+} // namespace platform
 
 } // namespace real

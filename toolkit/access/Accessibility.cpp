@@ -10,10 +10,9 @@
 #include "toolkit/access/AccessibleText.h"
 #include "toolkit/access/SeenOnly.h"
 #include "toolkit/access/WidgetAccessibility.h"
-#include "toolkit/qtfixes/BridgeFront.h"
+#include "toolkit/desktop/Desktop.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
 
 namespace toolkit {
 
@@ -152,7 +151,7 @@ void installAccessibility() {
     static const bool installed = [] {
         installWidgetAccessibility();
         QAccessible::installFactory(controlOf);
-        new BridgeFront(qApp, ownReading);
+        desktop::installAccessibilityInterface(ownReading);
         return true;
     }();
     Q_UNUSED(installed);

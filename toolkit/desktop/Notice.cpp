@@ -1,4 +1,4 @@
-#include "toolkit/access/Notice.h"
+#include "toolkit/desktop/Notice.h"
 
 namespace toolkit {
 
@@ -14,12 +14,6 @@ void Notice::tell(const QString& message) {
     hide();
     setAccessibleName(message);
     show();
-}
-
-void tell(QWidget& control, const QString& message) {
-    QWidget* window = control.window();
-    auto* notice = window->findChild<Notice*>(QString(), Qt::FindDirectChildrenOnly);
-    (notice ? notice : new Notice(window))->tell(message);
 }
 
 } // namespace toolkit

@@ -1,0 +1,37 @@
+#pragma once
+
+// Where the desktops the course runs on differ: how a program learns the pupil's language, how a
+// screen reader is told something at once, and what the desktop's accessibility needs beyond Qt's own.
+// One face for both; the build takes FreeDesktop.cpp (Debian: the locale variables, the AT-SPI bus) or
+// WindowsDesktop.cpp (Windows: the user's languages, UI Automation). Nothing above the toolkit asks
+// which one it runs on.
+
+#include "toolkit/TextBoundaries.h"
+
+#include <QStringList>
+
+#include <optional>
+
+class QAccessibleInterface;
+class QWidget;
+
+namespace toolkit::desktop {
+
+// The languages the desktop asks programs to speak, as it names them, the one that counts first: on a
+// freedesktop, the first of LC_ALL, LC_MESSAGES and LANG that is set ("sr_RS.UTF-8@latin"); on Windows,
+// the user's display language, then the regional format ("sr-Cyrl-RS", "en-US"). Empty when nothing
+// is set.
+QStringList languages();
+
+// A screen reader speaks `message` at once, on behalf of `control`, while the focus stays where it is.
+void tell(QWidget& control, const QString& message);
+
+// How a text of this layer reads its own words, sentences and lines; nothing for a text read from its
+// characters.
+using OwnReading = std::optional<TextBoundaries> (*)(QAccessibleInterface* accessible);
+
+// Whatever the desktop's accessibility interface needs beyond Qt's own accessibles, made once with the
+// rest of the layer's accessibility.
+void installAccessibilityInterface(OwnReading ownReading);
+
+} // namespace toolkit::desktop
