@@ -38,6 +38,16 @@ TextArea::TextArea(const QString& name, QWidget* container) : QPlainTextEdit(con
         }
     });
     m_storedOffset = {0};
+    keepTextInset();
+}
+
+void TextArea::keepTextInset() {
+    // The reading texts are laid out to fit their boxes inside a frame of 1 px and Qt's margin of 4, as on
+    // Debian. A style whose frame is wider (Windows' visual styles draw 2 px) loses that width above and
+    // below the lines: it is taken from the margin, so that the same lines fit the same box everywhere.
+    constexpr int designFrame = 1;
+    constexpr int designMargin = 4;
+    document()->setDocumentMargin(std::max(0, designMargin - 2 * (frameWidth() - designFrame)));
 }
 
 void TextArea::setText(const QString& text) {
@@ -97,6 +107,9 @@ void TextArea::clickAtCaret() {
 bool TextArea::event(QEvent* event) {
     const bool paint = event->type() == QEvent::Paint; // the text may be gone after other events
     const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::StyleChange) {
+        keepTextInset();
+    }
     if (paint && showsFocus()) {
         // The focus shows as a frame in the highlight colour, besides the caret.
         QPainter painter(this);

@@ -72,6 +72,7 @@ class TextArea : public QPlainTextEdit {
     bool showsFocus() const;
     void showFocus();
     void moveByWord(bool forward);
+    void keepTextInset();
 
     QString m_text;
     // For each position of the shown text, the offset of the same place in the stored text.

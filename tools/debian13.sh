@@ -10,6 +10,8 @@
 #        debian13.sh build            prepares the root if need be, then makes the Release build in it
 #        debian13.sh ctest ARGS...    runs ctest on that build in the root
 #        debian13.sh test             all three: the build, then the tests named above
+#        debian13.sh run COMMAND...   runs a command in the root, in /src (tools/windows.sh does), with the
+#                                     folder TESMORA_CACHE, if set, at /cache
 # What the root builds lands in build-debian13/ (build-release/ inside the root), beside its Orca log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,9 +36,16 @@ in_root() {
         # The build folders of this release are its own, beside those of the machine outside.
         mount --bind "$work/build" "$root/src/build"
         mount --bind "$work/build-release" "$root/src/build-release"
+        # A cache folder of the machine (the Qt for Windows), at /cache.
+        cache=""
+        if [ -n "${TESMORA_CACHE:-}" ]; then
+            mkdir -p "$root/cache" "$TESMORA_CACHE"
+            mount --bind "$TESMORA_CACHE" "$root/cache"
+            cache=/cache
+        fi
         cp /etc/resolv.conf "$root/etc/resolv.conf"
         exec chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
-            CI="${CI:-}" FUZZ_SECONDS="${FUZZ_SECONDS:-}" "$@"
+            CI="${CI:-}" FUZZ_SECONDS="${FUZZ_SECONDS:-}" TESMORA_CACHE="$cache" "$@"
     ' in-root "$root" "$top" "$work" "$@"
 }
 
@@ -75,6 +84,10 @@ build)
 ctest)
     shift
     in_root ctest --test-dir /src/build-release --output-on-failure "$@"
+    ;;
+run)
+    shift
+    in_root bash -c 'cd /src && exec "$@"' run "$@"
     ;;
 test)
     bash "$top/tools/debian13.sh" build

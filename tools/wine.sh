@@ -8,8 +8,9 @@
 # Environment: WINEPREFIX      the prefix (default: wine/ beside this build's programs)
 #              TESMORA_DPI     the display's dots per inch: 96, 120, 144 or 192 for 100, 125, 150 and 200 %
 #                              (default 96)
-#              LANG            Wine's Windows locale: sr_RS.UTF-8@latin is sr-Latn-RS, sr_RS.UTF-8@cyrillic
-#                              sr-Cyrl-RS
+#              LC_ALL          Wine's Windows locale, display language and regional format alike:
+#                              sr_RS.UTF-8@latin is sr-Latn-RS, sr_RS.UTF-8@cyrillic sr-Cyrl-RS (Wine
+#                              reads LANG only where the machine has that locale)
 # Wine gives a Windows program none of the variables that begin with QT_: set WINEQT_… for them.
 set -euo pipefail
 program=$1

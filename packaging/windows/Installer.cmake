@@ -17,6 +17,7 @@ foreach(text LICENSE README)
 endforeach()
 
 find_program(TESMORA_WIXL wixl REQUIRED)
+find_program(TESMORA_MSIBUILD msibuild REQUIRED)
 # The date of the release, from the last line of the newest entry of the changelog.
 file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/changelog TESMORA_TRAILER REGEX "^ -- " LIMIT_COUNT 1)
 string(REGEX REPLACE "^ -- .*>  [A-Za-z]+, " "" TESMORA_RELEASE_DATE "${TESMORA_TRAILER}")
@@ -35,6 +36,12 @@ add_custom_target(packages
           --mtime=${TESMORA_RELEASE_DATE} Tesmora
   COMMAND ${TESMORA_WIXL} --arch x64 --output ${TESMORA_DIST}/${TESMORA_PACKAGE_NAME}.msi
           ${CMAKE_BINARY_DIR}/packaging/tesmora.wxs
+  # wixl writes its texts in the package's code page, which it leaves neutral (ASCII): the code page
+  # becomes Cyrillic (1251), then the Cyrillic entry of the Start menu gets its name.
+  COMMAND ${TESMORA_MSIBUILD} ${TESMORA_DIST}/${TESMORA_PACKAGE_NAME}.msi
+          -i ${CMAKE_CURRENT_LIST_DIR}/_ForceCodepage.idt
+  COMMAND ${TESMORA_MSIBUILD} ${TESMORA_DIST}/${TESMORA_PACKAGE_NAME}.msi -q
+          "UPDATE `Shortcut` SET `Name` = 'Тесмора (ћирилица)', `Description` = 'Програмирана настава о именицама' WHERE `Shortcut` = 'Cyrillic'"
   DEPENDS tesmora ${TESMORA_ICON}
   COMMENT "tesmora.exe, ${TESMORA_PACKAGE_NAME}.zip and ${TESMORA_PACKAGE_NAME}.msi in ${TESMORA_DIST}"
   VERBATIM)
