@@ -4,7 +4,9 @@
 # UndefinedBehaviorSanitizer (the offscreen tests, then the program through the accessibility bus), the
 # bounded fuzzing, then every test of the main build (offscreen, real windows under Xvfb, Orca,
 # installation). On Debian 12 it then runs the course on Debian 13 as well, in a root of its own
-# (tools/debian13.sh), which it prepares in the background meanwhile. Prints how long each phase took.
+# (tools/debian13.sh), which it prepares in the background meanwhile. Last comes the Windows leg
+# (tools/windows.sh test): the course built for Windows and tested under Wine, against a Qt for Windows
+# built in the background from the start (or kept in the cache folder). Prints how long each phase took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -25,12 +27,25 @@ bash tools/build.sh
 
 . /etc/os-release
 other_release=""
+mkdir -p build-windows-qt
+cache=${TESMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tesmora}
 if [ "${VERSION_CODENAME:-}" != trixie ]; then
     other_release=Debian13
     mkdir -p build-debian13
+    rm -f build-debian13/prepared
     # The root is made and filled while this machine builds: it waits on the archive, not on the processor.
-    $sudo bash tools/debian13.sh prepare >build-debian13/prepare.log 2>&1 &
-    preparing=$!
+    # Then the Qt for Windows is built in it (unless it is kept in the cache), at the lowest priority, on
+    # whatever the processor has to spare until the Windows leg needs it.
+    (
+        $sudo bash tools/debian13.sh prepare >build-debian13/prepare.log 2>&1
+        touch build-debian13/prepared
+        nice -n 19 $sudo env TESMORA_CACHE="$cache" bash tools/debian13.sh run bash /src/tools/windows.sh qt \
+            >build-windows-qt/log 2>&1
+    ) &
+    background=$!
+else
+    nice -n 19 bash tools/windows.sh qt >build-windows-qt/log 2>&1 &
+    background=$!
 fi
 
 phase "Release build with Debian's flags: its tests, the .deb, lintian"
@@ -72,7 +87,10 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs" \
 walks=()
 if [ -n "$other_release" ]; then
     phase "Debian 13: the root (made in the background)"
-    wait "$preparing" || { tail -n 40 build-debian13/prepare.log; exit 1; }
+    while [ ! -f build-debian13/prepared ]; do
+        kill -0 "$background" 2>/dev/null || { tail -n 40 build-debian13/prepare.log; exit 1; }
+        sleep 1
+    done
     phase "Debian 13: the Release build with its compiler, Qt and flags, its offscreen tests, the .deb"
     $sudo bash tools/debian13.sh build
     phase "Debian 13: real windows at scale 2, the bus, the installation and lintian"
@@ -88,6 +106,16 @@ for walk in "${walks[@]}"; do
     wait "$walk" || status=1
     cat build-debian13/orca.txt
 done
+
+phase "Windows: the Qt for Windows (built in the background, or kept from an earlier run)"
+wait "$background" || { tail -n 40 build-windows-qt/log; exit 1; }
+grep '^== Qt' build-windows-qt/log || echo "kept in $cache"
+phase "Windows: tesmora.exe, the zip and the MSI; under Wine the offscreen tests, the real windows, the installer"
+if [ -n "$other_release" ]; then
+    $sudo env TESMORA_CACHE="$cache" bash tools/debian13.sh run bash /src/tools/windows.sh test || status=1
+else
+    bash tools/windows.sh test || status=1
+fi
 phase ""
 printf '%s\n' "== How long each phase took" "${times[@]}" "$(printf '%5d s  in all' "$SECONDS")"
 exit "$status"

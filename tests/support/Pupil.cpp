@@ -1,7 +1,6 @@
 #include "tests/support/Pupil.h"
 
 #include "content/Script.h"
-
 #include "course/Words.h"
 #include "screens/Program.h"
 #include "screens/auxiliary/Form2.h"
@@ -16,6 +15,7 @@
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
@@ -248,6 +248,26 @@ bool giveRightAnswers(Program& program, int tag) {
         }
     }
     return picked;
+}
+
+namespace {
+
+void offeredFrom(QAccessibleInterface* accessible, QList<QAccessibleInterface*>& out) {
+    if (!accessible || accessible->state().invisible) {
+        return;
+    }
+    out.append(accessible);
+    for (int i = 0; i < accessible->childCount(); ++i) {
+        offeredFrom(accessible->child(i), out);
+    }
+}
+
+} // namespace
+
+QList<QAccessibleInterface*> offered(QWidget& window) {
+    QList<QAccessibleInterface*> all;
+    offeredFrom(QAccessible::queryAccessibleInterface(&window), all);
+    return all;
 }
 
 } // namespace pupil

@@ -12,6 +12,7 @@
 #include <utility>
 
 class Program;
+class QAccessibleInterface;
 class QWidget;
 
 namespace toolkit {
@@ -54,5 +55,9 @@ int pickingOffset(const toolkit::TextArea* text, const course::WordIndex& index,
 // Gives the right answers of the tasks judged at `tag` with the mouse and by typing, without pressing
 // "Napred"; false when a word could not be picked.
 bool giveRightAnswers(Program& program, int tag);
+
+// What a screen reader is offered of a window: the window and every accessible in it that is not hidden,
+// in the order of the tree.
+QList<QAccessibleInterface*> offered(QWidget& window);
 
 } // namespace pupil
