@@ -11,3 +11,9 @@ cp build/screenshots/form1-tag01.png docs/main-screen.png
 cp build/screenshots/results.png docs/results-screen.png
 cp build/screenshots/form1-tag01-cyrillic.png docs/main-screen-cyrillic.png
 echo "docs/main-screen.png, docs/results-screen.png and docs/main-screen-cyrillic.png written"
+# The walk in Wine's windows, when tools/windows.sh test has made it.
+if [ -f build-windows/screenshots/form1-tag01.png ]; then
+    cp build-windows/screenshots/form1-tag01.png docs/windows-main-screen.png
+    cp build-windows/screenshots/results.png docs/windows-results-screen.png
+    echo "docs/windows-main-screen.png and docs/windows-results-screen.png written"
+fi
