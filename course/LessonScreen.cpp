@@ -3,6 +3,7 @@
 #include "content/Pictures.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Focus.h"
+#include "toolkit/Group.h"
 #include "toolkit/Host.h"
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
@@ -11,7 +12,10 @@
 #include "toolkit/Twips.h"
 
 #include <QEvent>
+#include <QRegularExpression>
 #include <QTimer>
+
+#include <algorithm>
 
 #include <climits>
 #include <utility>
@@ -130,12 +134,41 @@ QString LessonScreen::taskHeading(const QWidget& panel) const {
     return heading;
 }
 
+void LessonScreen::groupFurtherTasks(QWidget& panel) const {
+    // The headings of the tasks ("ZADATAK 23: …") among the panel's own controls, top to bottom; each task
+    // after the first holds the controls from its heading down to the next one.
+    const QRegularExpression numbered(QStringLiteral("^%1 \\d+:").arg(shown(QStringLiteral("ZADATAK"))));
+    const QList<QWidget*> parts = panel.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    QList<const toolkit::Label*> headings;
+    for (QWidget* part : parts) {
+        if (const auto* label = qobject_cast<const toolkit::Label*>(part);
+            label && numbered.match(label->caption()).hasMatch()) {
+            headings.append(label);
+        }
+    }
+    std::sort(headings.begin(), headings.end(),
+              [](const toolkit::Label* a, const toolkit::Label* b) { return a->y() < b->y(); });
+    for (qsizetype i = 1; i < headings.size(); ++i) {
+        const int top = headings[i]->y();
+        const int bottom = i + 1 < headings.size() ? headings[i + 1]->y() : INT_MAX;
+        QList<QWidget*> members;
+        for (QWidget* part : parts) {
+            if (part->y() >= top && part->y() < bottom) {
+                members.append(part);
+            }
+        }
+        new toolkit::Group(headings[i]->caption(), &panel, members);
+    }
+}
+
 void LessonScreen::fill(Panel& panel) {
     // Taken out before it runs, so that a design can never run twice.
     if (const std::function<void()> design = std::exchange(panel.design, nullptr)) {
         design();
-        // A screen reader names the panel after its first task as the focus enters it.
+        // A screen reader names the panel after its first task as the focus enters it, and meets each
+        // further task of the panel in a group named after that task.
         panel.box->setAccessibleName(taskHeading(*panel.box));
+        groupFurtherTasks(*panel.box);
         // Tab goes through the panel in reading order, then on to "Napred", "Izlaz" and "O programu".
         toolkit::chainInReadingOrder(Command3, panel.box);
     }

@@ -87,6 +87,7 @@ class LessonScreen : public toolkit::Form {
     };
     void fill(Panel& panel);
     QString taskHeading(const QWidget& panel) const;
+    void groupFurtherTasks(QWidget& panel) const;
     // Fills the panel in view and gives its place in the order, or -1 when none is in view.
     qsizetype fillShown();
     void prepareAfter(qsizetype shown);

@@ -13,6 +13,8 @@
 #include <map>
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The roles of controls that act, as a screen reader announces them.
@@ -31,7 +33,16 @@ class AccessibleTree : public CourseTest {
     // Checks the window in front as told; returns how many controls it checked.
     int expectToldRightly(QWidget& window) {
         int checked = 0;
-        for (QAccessibleInterface* accessible : pupil::offered(window)) {
+        const QList<QAccessibleInterface*> all = pupil::offered(window);
+        for (QAccessibleInterface* node : all) {
+            for (int i = 0; i < node->childCount(); ++i) {
+                QAccessibleInterface* child = node->child(i);
+                EXPECT_TRUE(child && child->parent() &&
+                            QAccessible::uniqueId(child->parent()) == QAccessible::uniqueId(node))
+                    << "a child of " << node->text(QAccessible::Name).toStdString() << " has another parent";
+            }
+        }
+        for (QAccessibleInterface* accessible : all) {
             auto* control = qobject_cast<QWidget*>(accessible->object());
             if (!control || control == &window) {
                 continue;
@@ -80,6 +91,41 @@ class AccessibleTree : public CourseTest {
         return checked;
     }
 };
+
+// The task of a control, as a screen reader introduces it: the nearest group or panel named after a task.
+QString taskOf(QAccessibleInterface* control) {
+    for (QAccessibleInterface* up = control->parent(); up; up = up->parent()) {
+        const QString name = up->text(QAccessible::Name);
+        if ((up->role() == QAccessible::Grouping || up->role() == QAccessible::Pane) &&
+            name.startsWith(u"ZADATAK")) {
+            return name.section(u':', 0, 0);
+        }
+    }
+    return {};
+}
+
+// Where two tasks share a panel, the controls of the second are introduced by their own task.
+TEST_F(AccessibleTree, EachControlOfAPanelOfTwoTasksIsIntroducedByItsOwnTask) {
+    const struct {
+        int tag;
+        QString control;
+        QString task;
+    } rows[] = {
+        {4, u"Text52"_s, u"ZADATAK 4"_s},    {4, u"Text33"_s, u"ZADATAK 5"_s},
+        {8, u"Text46"_s, u"ZADATAK 9"_s},    {8, u"Text47"_s, u"ZADATAK 10"_s},
+        {18, u"Check1"_s, u"ZADATAK 22"_s},  {18, u"Label69"_s, u"ZADATAK 23"_s},
+        {18, u"Label70"_s, u"ZADATAK 23"_s},
+    };
+    for (const auto& row : rows) {
+        restart();
+        enterCourse();
+        walkTo(row.tag);
+        SCOPED_TRACE(row.control.toStdString());
+        auto* control = front().findChild<QWidget*>(row.control);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(taskOf(QAccessible::queryAccessibleInterface(control)), row.task);
+    }
+}
 
 // From the introduction to the closing tasks, before and after each tag's answers are given.
 TEST_F(AccessibleTree, EveryPanelTellsWhatEachOfItsControlsIsAndHowItStands) {

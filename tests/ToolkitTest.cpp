@@ -1,5 +1,8 @@
 // The control layer on its own, where the course does not already prove it: the lines a reading text
-// tells a screen reader, word moves, a key typed at once after Tab, and icons drawn at every scale.
+// tells a screen reader, word moves, a key typed at once after Tab, icons drawn at every scale, and Delete
+// in a list by the keyboard.
+#include "toolkit/CommandButton.h"
+#include "toolkit/ListView.h"
 #include "toolkit/Picture.h"
 #include "toolkit/TextArea.h"
 #include "toolkit/TextBox.h"
@@ -101,4 +104,44 @@ TEST(Toolkit, AnIconIsDrawnAtEveryScale) {
         EXPECT_EQ(drawn.size(), (QSizeF(24, 24) * scale).toSize()) << scale;
         EXPECT_EQ(drawn.devicePixelRatio(), scale) << scale;
     }
+}
+
+// A list come to by Tab selects its current entry, the one a screen reader hears, so that Delete takes out
+// that entry; the focus then goes to the entry's neighbour, selected in its turn. A click selects the
+// entry it lands on, as ever.
+TEST(Toolkit, DeleteInAListTakesOutTheEntryItSaysAndTheFocusMovesToItsNeighbour) {
+    QWidget window;
+    toolkit::CommandButton before(u"Command1"_s, &window, u"Napred"_s);
+    toolkit::ListView list(u"ListView1"_s, &window, u"Odabrane reči"_s);
+    toolkit::CommandButton remove(u"Command4"_s, &window, u"Ukloni"_s);
+    list.setGeometry(0, 40, 200, 200);
+    remove.move(0, 260);
+    for (const char* word : {"Car", "Radovan", "car", "careva"}) {
+        list.add(QString::fromUtf8(word));
+    }
+    list.setRemoveButton(&remove);
+    QObject::connect(&remove, &toolkit::CommandButton::clicked, &list,
+                     [&list] { list.remove(list.selectedPosition()); });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    before.setFocus(Qt::OtherFocusReason);
+
+    QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+    ASSERT_TRUE(list.hasFocus());
+    EXPECT_EQ(list.selectedPosition(), 1) << "the current entry is selected as Tab comes";
+    QTest::keyClick(window.windowHandle(), Qt::Key_Delete);
+    EXPECT_EQ(list.texts(), (QStringList{u"Radovan"_s, u"car"_s, u"careva"_s}));
+    EXPECT_EQ(list.selectedPosition(), 1) << "its neighbour is selected";
+    EXPECT_EQ(list.currentRow(), 0);
+    QTest::keyClick(window.windowHandle(), Qt::Key_End);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Delete);
+    EXPECT_EQ(list.texts(), (QStringList{u"Radovan"_s, u"car"_s}));
+    EXPECT_EQ(list.selectedPosition(), 2) << "the last one's neighbour is the one before it";
+
+    // The pointer's way: a click selects its entry, the remove button takes that one out.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+    EXPECT_EQ(list.selectedPosition(), 1);
+    QTest::mouseClick(&remove, Qt::LeftButton);
+    EXPECT_EQ(list.texts(), QStringList{u"car"_s});
 }

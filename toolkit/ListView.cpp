@@ -57,8 +57,16 @@ bool ListView::remove(int position) {
     if (position < 1 || position > count()) {
         return false;
     }
-    delete takeItem(position - 1);
-    tellEntries(QAccessible::ObjectDestroyed, position - 1);
+    const int row = position - 1;
+    // An entry with the focus is never taken out from under it: the focus and the selection go first to
+    // its neighbour, which a screen reader hears, and which a second Delete takes out.
+    if (hasFocus() && currentRow() == row && count() > 1) {
+        setCurrentRow(row + 1 < count() ? row + 1 : row - 1);
+    }
+    // Told while it is still there, the entry is heard leaving the list (told after, it would be the
+    // entry that took its place, or with none, the list itself).
+    tellEntries(QAccessible::ObjectDestroyed, row);
+    delete takeItem(row);
     return true;
 }
 
@@ -90,6 +98,13 @@ void ListView::keyPressEvent(QKeyEvent* event) {
 
 void ListView::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
+    // Come to by the keyboard, the list selects its current entry, so that Delete and the remove button
+    // take out the entry a screen reader hears. A click selects the entry under it, as ever.
+    if (event->reason() != Qt::MouseFocusReason && selectedItems().isEmpty()) {
+        if (QListWidgetItem* current = currentItem()) {
+            current->setSelected(true);
+        }
+    }
     // Coming to the list, a screen reader hears its current entry, the one Delete takes out: told once Qt
     // has told that the list has the focus, which it does after this event.
     QTimer::singleShot(0, this, &ListView::tellCurrentFocused);

@@ -63,8 +63,9 @@ qt_configure=(-xplatform win32-g++ -qt-host-path /usr -static -static-runtime -r
               -qt-zlib -qt-pcre -qt-libpng -qt-freetype -qt-harfbuzz -qt-doubleconversion
               -no-feature-direct2d1_1 -no-feature-tabletevent -unity-build)
 toolchain=$PWD/packaging/windows/mingw-w64.cmake
+# The version as Debian writes it: the address apt gives encodes "+" and ":".
 qt_source_version=$(apt-get source --print-uris -qq qt6-base | grep -o "qt6-base_[^']*\.dsc" | head -n 1 |
-                    sed 's/^qt6-base_//; s/\.dsc$//')
+                    sed 's/^qt6-base_//; s/\.dsc$//; s/%2[bB]/+/g; s/%3[aA]/:/g')
 qt_key=$( (echo "$qt_source_version"; printf '%s\n' "${qt_configure[@]}"; cat "$toolchain") | sha256sum | cut -c1-12)
 qt=$cache/qt-$qt_source_version-mingw-w64-$qt_key
 

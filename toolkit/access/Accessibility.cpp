@@ -1,6 +1,7 @@
 #include "toolkit/access/Accessibility.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/Group.h"
 #include "toolkit/Label.h"
 #include "toolkit/Line.h"
 #include "toolkit/PictureBox.h"
@@ -84,7 +85,14 @@ class LabelControl : public QAccessibleWidget {
     Label* label() const { return static_cast<Label*>(widget()); }
 };
 
-// A window or a panel: its controls, but not the shapes and lines drawn on it.
+// A control as a screen reader meets it: not a shape or a line drawn on a window or panel, which are
+// parts of the picture, nor another window.
+bool isControl(const QWidget* part) {
+    return !part->isWindow() && !qobject_cast<const Shape*>(part) && !qobject_cast<const Line*>(part);
+}
+
+// A window, a panel or a group: its controls, but not the shapes and lines drawn on it. The controls of a
+// group of a panel are the group's, which stands among the panel's controls where its first one would.
 class Container : public QAccessibleWidget {
   public:
     Container(QWidget* box, QAccessible::Role role) : QAccessibleWidget(box, role) {}
@@ -94,6 +102,12 @@ class Container : public QAccessibleWidget {
         return form && form->isDialog() ? QAccessible::Dialog : QAccessibleWidget::role();
     }
 
+    QAccessibleInterface* parent() const override {
+        if (Group* group = Group::of(widget())) {
+            return QAccessible::queryAccessibleInterface(group);
+        }
+        return QAccessibleWidget::parent();
+    }
     int childCount() const override { return static_cast<int>(controls().size()); }
     QAccessibleInterface* child(int index) const override {
         const QList<QWidget*> all = controls();
@@ -106,9 +120,19 @@ class Container : public QAccessibleWidget {
   private:
     QList<QWidget*> controls() const {
         QList<QWidget*> all;
+        if (const auto* group = qobject_cast<const Group*>(widget())) {
+            for (QWidget* member : group->members()) {
+                if (isControl(member)) {
+                    all.append(member);
+                }
+            }
+            return all;
+        }
         for (QWidget* part : widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (!part->isWindow() && !qobject_cast<Shape*>(part) && !qobject_cast<Line*>(part)) {
-                all.append(part);
+            Group* group = Group::of(part);
+            QWidget* shown = group ? group : part;
+            if (isControl(part) && !qobject_cast<Group*>(part) && !all.contains(shown)) {
+                all.append(shown);
             }
         }
         return all;
@@ -130,6 +154,9 @@ QAccessibleInterface* controlOf(const QString& className, QObject* object) {
     }
     if (className == QLatin1String("toolkit::Notice")) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    }
+    if (className == QLatin1String("toolkit::Group")) {
+        return new Container(static_cast<QWidget*>(object), QAccessible::Grouping);
     }
     if (className == QLatin1String("toolkit::Form")) {
         return new Container(static_cast<QWidget*>(object), QAccessible::Window);
