@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -19,6 +20,13 @@ void describe(QCommandLineParser& options) {
     options.addOption(
         {QStringLiteral("cyrillic"), QStringLiteral("Show the course in Cyrillic (ćirilica).")});
     options.addOption({QStringLiteral("latin"), QStringLiteral("Show the course in Latin (latinica).")});
+    options.addOption(
+        {QStringLiteral("high-contrast"),
+         QStringLiteral("Show the course in high contrast, in the desktop's high-contrast colours "
+                        "(visok kontrast), whatever the desktop's setting.")});
+    options.addOption(
+        {QStringLiteral("no-high-contrast"),
+         QStringLiteral("Show the course in its own colours, whatever the desktop's setting.")});
 }
 
 } // namespace
@@ -45,6 +53,18 @@ int main(int argc, char* argv[]) {
 
     toolkit::DesktopHost host;
     Program program(host, script);
+    // High contrast as the last of its options says, else as the desktop says, now and whenever the
+    // pupil changes the desktop's setting while the course runs.
+    const std::optional<bool> byOption = Program::highContrastByOptions(options.optionNames());
+    const auto followContrast = [&program, byOption] {
+        const bool high = byOption.value_or(toolkit::desktop::highContrast());
+        program.setLook(high ? toolkit::Look::HighContrast : toolkit::Look::Design,
+                        high ? toolkit::desktop::highContrastColours() : QPalette());
+    };
+    followContrast();
+    if (!byOption) {
+        toolkit::desktop::watchContrast(&program, followContrast);
+    }
     program.start();
     return QApplication::exec();
 }

@@ -4,7 +4,8 @@
 #include "toolkit/Picture.h"
 
 // The course's pictures, drawn by the program itself: nothing is read from disk, and each is drawn
-// afresh at the resolution of the screen it is shown on.
+// afresh at the resolution of the screen it is shown on, in the design's colours or, in high contrast, in
+// the palette's.
 namespace content {
 
 // The tick of a solved task: a green disc, 16 x 16.

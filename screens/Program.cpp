@@ -56,6 +56,30 @@ content::Script Program::chooseScript(const QStringList& options, const QStringL
                                                                               : content::Script::Latin;
 }
 
+std::optional<bool> Program::highContrastByOptions(const QStringList& options) {
+    for (auto option = options.crbegin(); option != options.crend(); ++option) {
+        if (*option == u"high-contrast") {
+            return true;
+        }
+        if (*option == u"no-high-contrast") {
+            return false;
+        }
+    }
+    return std::nullopt;
+}
+
+void Program::setLook(toolkit::Look look, const QPalette& highContrast) {
+    m_look = look;
+    m_highContrast = highContrast;
+    m_style.follow(look);
+    for (toolkit::Form* form :
+         std::initializer_list<toolkit::Form*>{m_form1, m_form2, m_form3, m_form4, m_form5, m_form6}) {
+        if (form) {
+            form->setLook(m_look, m_highContrast);
+        }
+    }
+}
+
 Program::~Program() {
     // Screens unloaded but not yet deleted, and those still loaded, go with the program.
     for (toolkit::Form* form :
@@ -74,6 +98,7 @@ void Program::start() {
 template <typename F> F& Program::screen(QPointer<F>& slot) {
     if (!slot) {
         slot = new F(*this);
+        slot->setLook(m_look, m_highContrast);
         slot->load();
     }
     return *slot;
@@ -196,6 +221,7 @@ void Program::end() {
 void Program::showAbout(toolkit::Form& owner) {
     destroy(Screen::Form6);
     m_form6 = new Form6(*this);
+    m_form6->setLook(m_look, m_highContrast);
     m_form6->load();
     m_form6->showModal(&owner);
 }

@@ -2,6 +2,7 @@
 
 #include "content/Script.h"
 #include "course/Clocks.h"
+#include "toolkit/Look.h"
 #include "toolkit/Picture.h"
 
 #include <QElapsedTimer>
@@ -10,6 +11,7 @@
 #include <QSet>
 
 #include <functional>
+#include <optional>
 
 class Form1;
 class Form2;
@@ -39,6 +41,10 @@ class Program : public QObject {
     // modifier is "@latin", a language tag of the form sr-Cyrl-RS, or a Serbian one that names no script
     // (Cyrillic is Serbian's first script). Every other language, and none, gives Latin.
     static content::Script chooseScript(const QStringList& options, const QStringList& languages);
+    // Whether a run is in high contrast: the last of the options "high-contrast" and "no-high-contrast"
+    // given, else whether the desktop asks for it. Nothing is given when an option decided it, so that a
+    // change of the desktop's setting leaves the run as the pupil asked.
+    static std::optional<bool> highContrastByOptions(const QStringList& options);
     ~Program() override;
 
     // Shows the splash screen, the first window of a run.
@@ -65,6 +71,11 @@ class Program : public QObject {
     void showAbout(toolkit::Form& owner);
 
     toolkit::Host& host() { return m_host; }
+
+    // The look every screen is shown in, and its colours in high contrast: every screen loaded takes it at
+    // once, without losing anything typed, picked, marked or timed, and every screen made later too.
+    void setLook(toolkit::Look look, const QPalette& highContrast = {});
+    toolkit::Look look() const { return m_look; }
 
     // A fixed text of the course in the script of this run.
     content::Script script() const { return m_script; }
@@ -97,6 +108,9 @@ class Program : public QObject {
 
     toolkit::Host& m_host;
     const content::Script m_script;
+    toolkit::Look m_look = toolkit::Look::Design;
+    toolkit::LookStyle m_style;
+    QPalette m_highContrast;
     course::Clocks m_clocks;
     QElapsedTimer m_monotonic;
     std::function<qint64()> m_clockSource;

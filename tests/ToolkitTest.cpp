@@ -98,7 +98,8 @@ TEST(Toolkit, AKeyTypedAtOnceAfterTabReplacesWhatTheBoxHolds) {
 // An icon is drawn for the scale it is shown at, however this Qt asks for it (Qt 6.4 in device pixels,
 // Qt 6.8 in screen units beside the scale): never drawn small and stretched.
 TEST(Toolkit, AnIconIsDrawnAtEveryScale) {
-    const toolkit::Picture cross(QSize(10, 10), [](QPainter& painter) { painter.drawLine(0, 0, 10, 10); });
+    const toolkit::Picture cross(QSize(10, 10),
+                                 [](QPainter& painter, const QPalette*) { painter.drawLine(0, 0, 10, 10); });
     for (const qreal scale : {1.0, 1.5, 2.0, 3.0}) {
         const QPixmap drawn = cross.icon().pixmap(QSize(24, 24), scale);
         EXPECT_EQ(drawn.size(), (QSizeF(24, 24) * scale).toSize()) << scale;

@@ -18,6 +18,7 @@ class CheckBox : public ClickedOnce<QCheckBox> {
 
   protected:
     bool hitButton(const QPoint& point) const override { return rect().contains(point); }
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace toolkit

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "toolkit/Clicks.h"
+#include "toolkit/Picture.h"
 
 #include <QPushButton>
+
+#include <optional>
 
 namespace toolkit {
 
@@ -19,11 +22,22 @@ class CommandButton : public ClickedOnce<QPushButton> {
     void setTag(const QString& tag) { m_tag = tag; }
     QString tag() const { return m_tag; }
 
+    // The button's face in the design's look.
+    void setBackColor(quint32 bgrColour);
+    // A picture on the button, drawn in the look of its window.
+    void setPicture(const Picture& picture);
+
   protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void applyColours();
+
     QString m_tag;
+    std::optional<quint32> m_backColor;
+    Picture m_picture;
 };
 
 } // namespace toolkit

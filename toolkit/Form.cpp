@@ -50,6 +50,33 @@ Form::Form(const QString& name) {
     qApp->installEventFilter(new InputWatch(this));
 }
 
+void Form::setBackColor(quint32 bgrColour) {
+    m_backColor = bgrColour;
+    if (m_look == Look::Design) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, QColor(bgr(bgrColour)));
+        setPalette(colours);
+    }
+}
+
+void Form::setLook(Look look, const QPalette& highContrast) {
+    m_look = look;
+    if (look == Look::HighContrast) {
+        setPalette(highContrast);
+    } else {
+        setPalette(QPalette());
+        if (m_backColor) {
+            setBackColor(*m_backColor);
+        }
+    }
+    QEvent changed(lookChange());
+    QCoreApplication::sendEvent(this, &changed);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        QCoreApplication::sendEvent(control, &changed);
+    }
+    update();
+}
+
 void Form::setClientSize(int widthTwips, int heightTwips) {
     setFixedSize(pixels(widthTwips), pixels(heightTwips));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);

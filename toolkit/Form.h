@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Clicks.h"
+#include "toolkit/Look.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -19,6 +20,13 @@ class Form : public QWidget {
 
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     QString caption() const { return windowTitle(); }
+
+    // The window's own background colour in the design's look.
+    void setBackColor(quint32 bgrColour);
+    // The look the window and its controls are shown in, and in high contrast its palette. Every control
+    // of the window gives itself its colours again; nothing else of it changes.
+    void setLook(Look look, const QPalette& highContrast);
+    Look look() const { return m_look; }
 
     // A fixed border: the pupil cannot resize the window.
     void setClientSize(int widthTwips, int heightTwips);
@@ -83,6 +91,8 @@ class Form : public QWidget {
     int m_placeTries = 0;
     bool m_settling = false;
     bool m_dialog = false;
+    Look m_look = Look::Design;
+    std::optional<quint32> m_backColor;
     Clicks m_clicks;
     QPointer<QPushButton> m_defaultButton;
 };

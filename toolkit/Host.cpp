@@ -33,6 +33,8 @@ void DesktopHost::messageBox(QWidget* owner, const QString& prompt, const QStrin
     m_open = box;
     box->setObjectName(QStringLiteral("MessageBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // In the colours of the window it stands over, high contrast included.
+    box->setAttribute(Qt::WA_WindowPropagation);
     box->setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
     box->show();
 }

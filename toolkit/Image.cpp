@@ -1,5 +1,7 @@
 #include "toolkit/Image.h"
 
+#include "toolkit/Look.h"
+
 #include <QMouseEvent>
 
 namespace toolkit {
@@ -11,13 +13,21 @@ Image::Image(const QString& name, QWidget* container) : QLabel(container) {
 
 void Image::setPicture(const Picture& picture) {
     m_picture = picture;
-    setPixmap(m_picture.pixmap(devicePixelRatioF()));
+    showPicture();
+}
+
+void Image::showPicture() {
+    const QPalette colours = window()->palette();
+    setPixmap(m_picture.pixmap(devicePixelRatioF(), lookOf(this) == Look::HighContrast ? &colours : nullptr));
 }
 
 bool Image::event(QEvent* event) {
     if ((event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal) &&
         !m_picture.isNull() && pixmap().devicePixelRatio() != devicePixelRatioF()) {
-        setPixmap(m_picture.pixmap(devicePixelRatioF()));
+        showPicture();
+    }
+    if (event->type() == lookChange() && !m_picture.isNull()) {
+        showPicture();
     }
     return QLabel::event(event);
 }

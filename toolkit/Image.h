@@ -8,7 +8,8 @@
 namespace toolkit {
 
 // Shows a picture; the picture can be copied from one image to another, also across screens. It is
-// rendered for the device pixel ratio of the screen the image is on, and again when that changes.
+// rendered for the device pixel ratio of the screen the image is on, and in the look of its window, and
+// again when either changes.
 class Image : public QLabel {
     Q_OBJECT
   public:
@@ -27,6 +28,9 @@ class Image : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // The picture in the window's look: the design's colours, or the palette's.
+    void showPicture();
+
     Picture m_picture;
     Clicks m_clicks;
 };

@@ -1,5 +1,6 @@
 #include "toolkit/Label.h"
 
+#include "toolkit/Look.h"
 #include "toolkit/Seen.h"
 #include "toolkit/Twips.h"
 
@@ -27,9 +28,30 @@ void Label::setCaption(const QString& caption) {
 
 void Label::setForeColor(quint32 bgrColour) {
     m_foreColor = bgrColour;
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, QColor(bgr(bgrColour)));
+    m_foreColorSet = true;
+    applyColours();
+}
+
+void Label::applyColours() {
+    // Every other colour comes from the window, whose palette is the look's.
+    QPalette colours;
+    if (lookOf(this) == Look::HighContrast) {
+        if (m_role == Role::Link) {
+            colours.setColor(QPalette::WindowText, inkOf(this, Ink::Link, m_foreColor));
+        } else if (m_role == Role::Word && checked()) {
+            colours.setColor(QPalette::WindowText, inkOf(this, Ink::Marked, m_foreColor));
+        }
+    } else if (m_foreColorSet) {
+        colours.setColor(QPalette::WindowText, QColor(bgr(m_foreColor)));
+    }
     setPalette(colours);
+}
+
+bool Label::event(QEvent* event) {
+    if (event->type() == lookChange()) {
+        applyColours();
+    }
+    return QLabel::event(event);
 }
 
 void Label::setBold(bool bold) {
@@ -59,6 +81,7 @@ void Label::setRole(Role role) {
     setPointer();
     setFocusPolicy(Qt::TabFocus);
     m_toldChecked = checked();
+    applyColours();
 }
 
 void Label::makeWord() {
@@ -117,6 +140,9 @@ bool Label::eventFilter(QObject* watched, QEvent* event) {
 void Label::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        if (m_role == Role::Word && lookOf(this) == Look::HighContrast) {
+            applyColours(); // a marked word is in the highlight colour too
+        }
         tellCheckedChanged();
     }
 }
@@ -165,6 +191,10 @@ void Label::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (hasFocus()) {
         QPainter painter(this);
+        if (lookOf(this) == Look::HighContrast) {
+            drawFocusFrame(painter, this, rect());
+            return;
+        }
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.backgroundColor = palette().color(QPalette::Window);

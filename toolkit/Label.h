@@ -59,6 +59,7 @@ class Label : public QLabel {
     void captionChanged();
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -70,9 +71,13 @@ class Label : public QLabel {
   private:
     void setRole(Role role);
     void tellCheckedChanged();
+    // The caption's colour in the window's look: the design's, or in high contrast the palette's text, link
+    // or (for a marked word) highlight colour.
+    void applyColours();
     Label* neighbour(bool forward) const;
 
     quint32 m_foreColor = 0;
+    bool m_foreColorSet = false;
     Clicks m_clicks;
     Role m_role = Role::Caption;
     QPointer<QWidget> m_ring;

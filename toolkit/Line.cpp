@@ -1,5 +1,6 @@
 #include "toolkit/Line.h"
 
+#include "toolkit/Look.h"
 #include "toolkit/Twips.h"
 
 #include <QPainter>
@@ -11,7 +12,7 @@ constexpr int margin = 3; // room for the widest stroke around the end points, i
 }
 
 Line::Line(const QString& name, QWidget* container, int x1, int y1, int x2, int y2, quint32 bgrColour)
-    : QWidget(container), m_colour(bgr(bgrColour)) {
+    : QWidget(container), m_colour(bgrColour) {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QPoint a(pixels(x1), pixels(y1));
@@ -27,10 +28,18 @@ void Line::setBorderWidth(int width) {
     update();
 }
 
+bool Line::event(QEvent* event) {
+    if (event->type() == lookChange()) {
+        update();
+    }
+    return QWidget::event(event);
+}
+
 void Line::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(m_colour, qMin(m_borderWidth, 2 * margin), Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(
+        QPen(inkOf(this, Ink::Mark, m_colour), qMin(m_borderWidth, 2 * margin), Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(m_from, m_to);
 }
 

@@ -4,7 +4,8 @@
 
 namespace toolkit {
 
-// A straight line between two points of its container, given in twips. It takes no clicks.
+// A straight line between two points of its container, given in twips. It takes no clicks. In high
+// contrast it is drawn in the palette's text colour.
 class Line : public QWidget {
     Q_OBJECT
   public:
@@ -14,12 +15,13 @@ class Line : public QWidget {
     void setBorderWidth(int width);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QPoint m_from;
     QPoint m_to;
-    QColor m_colour;
+    quint32 m_colour;
     int m_borderWidth = 1;
 };
 

@@ -1,10 +1,13 @@
 #include "toolkit/ListView.h"
 
+#include "toolkit/Look.h"
+
 #include "toolkit/Twips.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QTimer>
 
 namespace toolkit {
@@ -33,7 +36,7 @@ void ListView::add(const QString& text) {
 }
 
 void ListView::tellEntries(QAccessible::Event change, int row) {
-    // A screen reader hears an entry come or go.
+    // A screen reader hears an entry come, go, or take another word.
     QAccessibleEvent event(this, change);
     event.setChild(row);
     QAccessible::updateAccessibility(&event);
@@ -57,11 +60,16 @@ bool ListView::remove(int position) {
     if (position < 1 || position > count()) {
         return false;
     }
-    const int row = position - 1;
-    // An entry with the focus is never taken out from under it: the focus and the selection go first to
-    // its neighbour, which a screen reader hears, and which a second Delete takes out.
+    int row = position - 1;
+    // The entry with the focus is never taken out from under it: a screen reader that has not yet heard
+    // the focus move would find it gone and read the whole window anew. It takes its neighbour's word
+    // instead, heard as the focused entry's new name, and the neighbour's place goes; the focus and the
+    // selection stay on the entry, which a second Delete takes out in its turn.
     if (hasFocus() && currentRow() == row && count() > 1) {
-        setCurrentRow(row + 1 < count() ? row + 1 : row - 1);
+        const int neighbour = row + 1 < count() ? row + 1 : row - 1;
+        item(row)->setText(item(neighbour)->text());
+        tellEntries(QAccessible::NameChanged, row);
+        row = neighbour;
     }
     // Told while it is still there, the entry is heard leaving the list (told after, it would be the
     // entry that took its place, or with none, the list itself).
@@ -134,6 +142,14 @@ void ListView::resizeEvent(QResizeEvent* event) {
     const QRect area = contentsRect();
     m_heading->setGeometry(area.left(), area.top(), m_columnWidth > 0 ? pixels(m_columnWidth) : area.width(),
                            m_heading->sizeHint().height());
+}
+
+void ListView::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        drawFocusFrame(painter, this, viewport()->rect());
+    }
 }
 
 } // namespace toolkit

@@ -34,6 +34,7 @@ class ListView : public QListWidget {
     void setRemoveButton(QAbstractButton* button) { m_removeButton = button; }
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;

@@ -9,13 +9,19 @@
 namespace toolkit {
 
 struct Picture::Data {
+    struct Rendering {
+        qreal ratio;
+        qint64 colours; // the palette's cache key, 0 for the design's colours
+        QPixmap pixmap;
+    };
+
     QSize designSize;
     QSize size;
     Drawing drawing = nullptr;
-    mutable QList<QPixmap> renderings; // one per device pixel ratio asked for
+    mutable QList<Rendering> renderings; // one per device pixel ratio and colours asked for
 
     // The drawing on exactly `pixels` device pixels, for a screen of this device pixel ratio.
-    QPixmap render(QSize pixels, qreal ratio) const {
+    QPixmap render(QSize pixels, qreal ratio, const QPalette* colours) const {
         QPixmap pixmap(pixels);
         pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
@@ -23,7 +29,7 @@ struct Picture::Data {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(pixels.width() / ratio / designSize.width(),
                       pixels.height() / ratio / designSize.height());
-        drawing(painter);
+        drawing(painter, colours);
         return pixmap;
     }
 };
@@ -63,22 +69,27 @@ bool iconSizesCountDevicePixels() {
 // Draws a picture into whatever rectangle and resolution an icon is asked for.
 class PictureIconEngine final : public QIconEngine {
   public:
-    explicit PictureIconEngine(Picture picture) : m_picture(std::move(picture)) {}
+    PictureIconEngine(Picture picture, std::optional<QPalette> colours)
+        : m_picture(std::move(picture)), m_colours(std::move(colours)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, m_picture.render((QSizeF(rect.size()) * ratio).toSize(), ratio));
+        painter->drawPixmap(rect, m_picture.render((QSizeF(rect.size()) * ratio).toSize(), ratio, colours()));
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        return m_picture.render(size, 1.0);
+        return m_picture.render(size, 1.0, colours());
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
-        return m_picture.render(iconSizesCountDevicePixels() ? size : (QSizeF(size) * scale).toSize(), scale);
+        return m_picture.render(iconSizesCountDevicePixels() ? size : (QSizeF(size) * scale).toSize(), scale,
+                                colours());
     }
-    QIconEngine* clone() const override { return new PictureIconEngine(m_picture); }
+    QIconEngine* clone() const override { return new PictureIconEngine(m_picture, m_colours); }
 
   private:
+    const QPalette* colours() const { return m_colours ? &*m_colours : nullptr; }
+
     Picture m_picture;
+    std::optional<QPalette> m_colours;
 };
 
 } // namespace
@@ -100,30 +111,31 @@ Picture Picture::scaledTo(QSize size) const {
     return scaled;
 }
 
-QPixmap Picture::pixmap(qreal devicePixelRatio) const {
+QPixmap Picture::pixmap(qreal devicePixelRatio, const QPalette* colours) const {
     if (!m_data || m_data->size.isEmpty() || m_data->designSize.isEmpty()) {
         return {};
     }
-    for (const QPixmap& rendering : std::as_const(m_data->renderings)) {
-        if (rendering.devicePixelRatio() == devicePixelRatio) {
-            return rendering;
+    const qint64 key = colours ? colours->cacheKey() : 0;
+    for (const Data::Rendering& rendering : std::as_const(m_data->renderings)) {
+        if (rendering.ratio == devicePixelRatio && rendering.colours == key) {
+            return rendering.pixmap;
         }
     }
-    const QPixmap rendering =
-        m_data->render((QSizeF(m_data->size) * devicePixelRatio).toSize(), devicePixelRatio);
-    m_data->renderings.append(rendering);
-    return rendering;
+    const QPixmap drawn =
+        m_data->render((QSizeF(m_data->size) * devicePixelRatio).toSize(), devicePixelRatio, colours);
+    m_data->renderings.append({devicePixelRatio, key, drawn});
+    return drawn;
 }
 
-QPixmap Picture::render(QSize pixels, qreal devicePixelRatio) const {
+QPixmap Picture::render(QSize pixels, qreal devicePixelRatio, const QPalette* colours) const {
     if (!m_data || pixels.isEmpty() || m_data->designSize.isEmpty()) {
         return {};
     }
-    return m_data->render(pixels, devicePixelRatio);
+    return m_data->render(pixels, devicePixelRatio, colours);
 }
 
-QIcon Picture::icon() const {
-    return QIcon(new PictureIconEngine(*this));
+QIcon Picture::icon(const QPalette* colours) const {
+    return QIcon(new PictureIconEngine(*this, colours ? std::optional<QPalette>(*colours) : std::nullopt));
 }
 
 } // namespace toolkit

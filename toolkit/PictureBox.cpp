@@ -1,5 +1,6 @@
 #include "toolkit/PictureBox.h"
 
+#include "toolkit/Look.h"
 #include "toolkit/Twips.h"
 
 #include <QMouseEvent>
@@ -13,11 +14,25 @@ PictureBox::PictureBox(const QString& name, QWidget* container) : QFrame(contain
 }
 
 void PictureBox::setBackColor(quint32 bgrColour) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(bgr(bgrColour)));
-    setPalette(colours);
+    m_backColor = bgrColour;
     // Its own colour, whatever background its container paints with.
     setBackgroundRole(QPalette::Window);
+    applyColours();
+}
+
+void PictureBox::applyColours() {
+    QPalette colours;
+    if (m_backColor && lookOf(this) == Look::Design) {
+        colours.setColor(QPalette::Window, QColor(bgr(*m_backColor)));
+    }
+    setPalette(colours);
+}
+
+bool PictureBox::event(QEvent* event) {
+    if (event->type() == lookChange()) {
+        applyColours();
+    }
+    return QFrame::event(event);
 }
 
 void PictureBox::setBordered(bool bordered) {

@@ -26,12 +26,17 @@ class PictureBox : public QFrame {
     void mouseMoved();
 
   protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    // Its own background colour in the design's look; the window's in high contrast.
+    void applyColours();
+
     std::optional<int> m_top;
+    std::optional<quint32> m_backColor;
     Clicks m_clicks;
 };
 

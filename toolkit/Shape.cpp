@@ -1,5 +1,6 @@
 #include "toolkit/Shape.h"
 
+#include "toolkit/Look.h"
 #include "toolkit/Twips.h"
 
 #include <QPainter>
@@ -13,7 +14,7 @@ Shape::Shape(const QString& name, QWidget* container, Kind kind) : QWidget(conta
 
 void Shape::setBorder(quint32 bgrColour, int width) {
     m_bordered = true;
-    m_borderColour = QColor(bgr(bgrColour));
+    m_borderColour = bgrColour;
     setBorderWidth(width);
 }
 
@@ -23,7 +24,7 @@ void Shape::setNoBorder() {
 }
 
 void Shape::setFill(quint32 bgrColour) {
-    m_fill = QColor(bgr(bgrColour));
+    m_fill = bgrColour;
     update();
 }
 
@@ -32,12 +33,26 @@ void Shape::setBorderWidth(int width) {
     update();
 }
 
+bool Shape::event(QEvent* event) {
+    if (event->type() == lookChange()) {
+        update();
+    }
+    return QWidget::event(event);
+}
+
 void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(m_bordered ? QPen(m_borderColour, m_borderWidth) : QPen(Qt::NoPen));
-    painter.setBrush(m_fill.isValid() ? QBrush(m_fill) : QBrush(Qt::NoBrush));
-    const qreal inset = m_bordered ? m_borderWidth / 2.0 : 0.0;
+    const bool highContrast = lookOf(this) == Look::HighContrast;
+    const bool bordered = m_bordered || highContrast;
+    painter.setPen(bordered ? QPen(inkOf(this, Ink::Mark, m_borderColour), m_borderWidth) : QPen(Qt::NoPen));
+    if (m_fill) {
+        const bool dark = QColor(bgr(*m_fill)).lightnessF() < 0.5;
+        painter.setBrush(inkOf(this, dark ? Ink::Mark : Ink::Background, *m_fill));
+    } else {
+        painter.setBrush(Qt::NoBrush);
+    }
+    const qreal inset = bordered ? m_borderWidth / 2.0 : 0.0;
     QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     switch (m_kind) {
     case Kind::Rectangle:

@@ -1,5 +1,6 @@
 #include "toolkit/TextArea.h"
 
+#include "toolkit/Look.h"
 #include "toolkit/Seen.h"
 #include "toolkit/TextBoundaries.h"
 #include "toolkit/Twips.h"
@@ -93,8 +94,15 @@ void TextArea::setSelStart(int offset) {
 }
 
 void TextArea::setBackColor(quint32 bgrColour) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, QColor(bgr(bgrColour)));
+    m_backColor = bgrColour;
+    applyColours();
+}
+
+void TextArea::applyColours() {
+    QPalette colours;
+    if (m_backColor && lookOf(this) == Look::Design) {
+        colours.setColor(QPalette::Base, QColor(bgr(*m_backColor)));
+    }
     setPalette(colours);
 }
 
@@ -109,6 +117,9 @@ bool TextArea::event(QEvent* event) {
     const bool handled = QPlainTextEdit::event(event);
     if (event->type() == QEvent::StyleChange) {
         keepTextInset();
+    }
+    if (event->type() == lookChange()) {
+        applyColours();
     }
     if (paint && showsFocus()) {
         // The focus shows as a frame in the highlight colour, besides the caret.

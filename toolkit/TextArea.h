@@ -5,6 +5,8 @@
 #include <QList>
 #include <QPlainTextEdit>
 
+#include <optional>
+
 namespace toolkit {
 
 // A read-only, multi-line text box. It keeps its Text exactly as set, carriage returns and line feeds
@@ -73,8 +75,11 @@ class TextArea : public QPlainTextEdit {
     void showFocus();
     void moveByWord(bool forward);
     void keepTextInset();
+    // The field's colour: the design's, or the palette's in high contrast.
+    void applyColours();
 
     QString m_text;
+    std::optional<quint32> m_backColor;
     // For each position of the shown text, the offset of the same place in the stored text.
     QList<int> m_storedOffset;
     Clicks m_clicks;

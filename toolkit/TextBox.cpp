@@ -1,10 +1,12 @@
 #include "toolkit/TextBox.h"
 
+#include "toolkit/Look.h"
 #include "toolkit/TextBoundaries.h"
 #include "toolkit/Twips.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QTimer>
 
 #include <utility>
@@ -17,9 +19,31 @@ TextBox::TextBox(const QString& name, QWidget* container) : QLineEdit(container)
 }
 
 void TextBox::setBackColor(quint32 bgrColour) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, QColor(bgr(bgrColour)));
+    m_backColor = bgrColour;
+    applyColours();
+}
+
+void TextBox::applyColours() {
+    QPalette colours;
+    if (m_backColor && lookOf(this) == Look::Design) {
+        colours.setColor(QPalette::Base, QColor(bgr(*m_backColor)));
+    }
     setPalette(colours);
+}
+
+bool TextBox::event(QEvent* event) {
+    if (event->type() == lookChange()) {
+        applyColours();
+    }
+    return QLineEdit::event(event);
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        drawFocusFrame(painter, this, rect());
+    }
 }
 
 void TextBox::focusInEvent(QFocusEvent* event) {

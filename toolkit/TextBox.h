@@ -22,6 +22,8 @@ class TextBox : public QLineEdit {
     void mouseMoved();
 
   protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -29,6 +31,9 @@ class TextBox : public QLineEdit {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    // The field's colour: the design's, or the palette's in high contrast.
+    void applyColours();
+    std::optional<quint32> m_backColor;
     void finishFocusIn();
 
     std::optional<Qt::FocusReason> m_pendingFocusIn;

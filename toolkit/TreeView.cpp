@@ -1,6 +1,9 @@
 #include "toolkit/TreeView.h"
 
+#include "toolkit/Look.h"
+
 #include <QHeaderView>
+#include <QPainter>
 
 namespace toolkit {
 
@@ -66,6 +69,14 @@ void TreeView::currentChanged(const QModelIndex& current, const QModelIndex& pre
 void TreeView::ensureVisible(Node* node) {
     if (node) {
         scrollToItem(node);
+    }
+}
+
+void TreeView::paintEvent(QPaintEvent* event) {
+    QTreeWidget::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        drawFocusFrame(painter, this, viewport()->rect());
     }
 }
 

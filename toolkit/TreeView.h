@@ -34,6 +34,7 @@ class TreeView : public QTreeWidget {
     void nodeClicked(TreeView::Node* node);
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 

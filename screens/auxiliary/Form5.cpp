@@ -21,9 +21,7 @@ toolkit::Label* cell(const QString& name, QWidget* screen, const QString& text, 
 
 toolkit::CommandButton* whiteButton(const QString& name, QWidget* screen, const QString& text, int left) {
     auto* button = new toolkit::CommandButton(name, screen, text);
-    QPalette colours = button->palette();
-    colours.setColor(QPalette::Button, Qt::white);
-    button->setPalette(colours);
+    button->setBackColor(0xFFFFFF);
     toolkit::place(button, left, 8160, 1815, 375);
     return button;
 }

@@ -24,9 +24,7 @@ Form6::Form6(Program& owner)
     setCaption(program.shown(QStringLiteral("O programu")));
     makeDialog();
     setClientSize(11580, 9930);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(toolkit::bgr(0xE0E0E0)));
-    setPalette(background);
+    setBackColor(0xE0E0E0);
 
     Label1->setForeColor(0x000080);
     QFont heading(QStringLiteral("Arial"));
@@ -55,9 +53,7 @@ Form6::Form6(Program& owner)
     toolkit::place(Image1, 4440, 120, 480, 480);
     Label1->raise();
 
-    QPalette white = Command1->palette();
-    white.setColor(QPalette::Button, Qt::white);
-    Command1->setPalette(white);
+    Command1->setBackColor(0xFFFFFF);
     toolkit::place(Command1, 4680, 9000, 2175, 495);
     centre();
 

@@ -124,7 +124,7 @@ void Form3::designTask17() {
                       2280, 2655, 255);
     ListView5 = course::pickedList(QStringLiteral("ListView5"), Picture1, 6480, 2640, 1935, 2415, script());
     Command8 = new toolkit::CommandButton(QStringLiteral("Command8"), Picture1);
-    Command8->setIcon(content::removePicture().icon());
+    Command8->setPicture(content::removePicture());
     Command8->setIconSize(QSize(24, 24));
     Command8->setToolTip(shown(QStringLiteral(" Ukloni odabranu stavku sa liste ")));
     course::removesFrom(*Command8, *ListView5, script());
