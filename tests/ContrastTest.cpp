@@ -13,6 +13,7 @@
 #include "toolkit/TextArea.h"
 #include "toolkit/TextBox.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QHash>
 #include <QImage>
@@ -244,6 +245,43 @@ TEST_F(Contrast, AChangeOfLookWhileTheCourseRunsLosesNothing) {
     }
     ASSERT_TRUE(program->form5().isVisible());
     EXPECT_EQ(cells().constLast(), u"00:21:21"_s);
+}
+
+// What a screen reader is told of every control of a window: its role, name, description and how it
+// stands.
+QStringList toldOf(QWidget& window) {
+    QStringList told;
+    for (QAccessibleInterface* node : pupil::offered(window)) {
+        const QAccessible::State state = node->state();
+        told << u"%1 %2 | %3 | %4%5%6%7%8%9%10"_s.arg(int(node->role()))
+                    .arg(node->text(QAccessible::Name), node->text(QAccessible::Description))
+                    .arg(state.checked ? u" checked"_s : QString(),
+                         state.selected ? u" selected"_s : QString(),
+                         state.focused ? u" focused"_s : QString(),
+                         state.focusable ? u" focusable"_s : QString(),
+                         state.disabled ? u" disabled"_s : QString(),
+                         state.readOnly ? u" read-only"_s : QString(),
+                         state.invisible ? u" invisible"_s : QString());
+    }
+    return told;
+}
+
+// A screen reader hears the same in both looks: on every screen of a walk, each control's role, name,
+// description and states, as the screen is turned to high contrast and back.
+TEST_F(Contrast, AScreenReaderIsToldTheSameInBothLooks) {
+    enterCourse();
+    int compared = 0;
+    for (int tag = 0; tag <= 20; ++tag) {
+        SCOPED_TRACE("tag " + std::to_string(tag));
+        ASSERT_TRUE(pupil::giveRightAnswers(*program, tag));
+        const QStringList design = toldOf(front());
+        program->setLook(toolkit::Look::HighContrast, toolkit::highContrastPalette(tag % 2 == 1));
+        EXPECT_EQ(toldOf(front()), design);
+        program->setLook(toolkit::Look::Design);
+        compared += static_cast<int>(design.size());
+        pressNapred();
+    }
+    EXPECT_GT(compared, 300) << "the controls of every screen were compared";
 }
 
 // The design's own colours, which high contrast is there to go beyond, measured the same way and told; they

@@ -1,8 +1,8 @@
 #include "toolkit/ListView.h"
 
 #include "toolkit/Look.h"
-
 #include "toolkit/Twips.h"
+#include "toolkit/desktop/Desktop.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -61,15 +61,21 @@ bool ListView::remove(int position) {
         return false;
     }
     int row = position - 1;
-    // The entry with the focus is never taken out from under it: a screen reader that has not yet heard
-    // the focus move would find it gone and read the whole window anew. It takes its neighbour's word
-    // instead, heard as the focused entry's new name, and the neighbour's place goes; the focus and the
-    // selection stay on the entry, which a second Delete takes out in its turn.
+    // The entry with the focus is never taken out from under it: a screen reader that finds the entry
+    // it last heard gone, before it has heard the focus move, reads the whole window anew. Where the
+    // screen reader hears a focused entry's new name, the entry takes its neighbour's word and the
+    // neighbour's place goes, so that the focus and the selection stay where they are; elsewhere the
+    // focus and the selection move first to the neighbour. Either way a second Delete takes out the
+    // entry the focus is on.
     if (hasFocus() && currentRow() == row && count() > 1) {
         const int neighbour = row + 1 < count() ? row + 1 : row - 1;
-        item(row)->setText(item(neighbour)->text());
-        tellEntries(QAccessible::NameChanged, row);
-        row = neighbour;
+        if (desktop::hearsFocusRenamed()) {
+            item(row)->setText(item(neighbour)->text());
+            tellEntries(QAccessible::NameChanged, row);
+            row = neighbour;
+        } else {
+            setCurrentRow(neighbour);
+        }
     }
     // Told while it is still there, the entry is heard leaving the list (told after, it would be the
     // entry that took its place, or with none, the list itself).

@@ -136,6 +136,7 @@ def main():
         "Tesmora.lnk": "",
         "Тесмора (ћирилица).lnk": "--cyrillic",
         "Tesmora (latinica).lnk": "--latin",
+        "Tesmora (visok kontrast).lnk": "--high-contrast",
     }
     check(sorted(entries) == sorted(expected),
           f"its entries are {', '.join(sorted(expected))} (they are {', '.join(sorted(entries))})")

@@ -2,7 +2,8 @@
 // results screen with nothing but keys that the X server sends to whatever has the focus. The test reads
 // where the focus is and what the controls hold, but never sets the focus or calls a handler itself. On
 // the way it leaves pictures of every screen, panel and the refusal for people to look at. The walk is made
-// in each script; the Cyrillic pictures are named as the Latin ones with "-cyrillic" added.
+// in each script and in each look; the Cyrillic pictures are named as the Latin ones with "-cyrillic" added,
+// those in high contrast with "-high-contrast".
 #include "screens/Program.h"
 #include "screens/auxiliary/Form2.h"
 #include "screens/auxiliary/Form5.h"
@@ -20,6 +21,7 @@
 #include "toolkit/TextBox.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
 
@@ -29,15 +31,30 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class Keyboard : public testing::TestWithParam<content::Script> {
+struct Run {
+    content::Script script;
+    toolkit::Look look;
+};
+
+class Keyboard : public testing::TestWithParam<Run> {
   protected:
+    // The clocks run forty times as fast as the walk, so that the results show times like a pupil's.
+    Keyboard() {
+        walkTime.start();
+        program.setClockSource([this] { return walkTime.elapsed() * 40; });
+        if (GetParam().look == toolkit::Look::HighContrast) {
+            program.setLook(toolkit::Look::HighContrast, toolkit::highContrastPalette(false));
+        }
+    }
     toolkit::DesktopHost host;
-    Program program{host, GetParam()};
+    Program program{host, GetParam().script};
+    QElapsedTimer walkTime;
 
     QString shown(const QString& latin) const { return program.shown(latin); }
     void saveShot(QWidget& window, const QString& name) const {
         real::saveShot(
-            window, program.script() == content::Script::Latin ? name : name + QStringLiteral("-cyrillic"));
+            window, name + (GetParam().script == content::Script::Cyrillic ? u"-cyrillic"_s : QString()) +
+                        (GetParam().look == toolkit::Look::HighContrast ? u"-high-contrast"_s : QString()));
     }
 
     static QWidget* focus() { return QApplication::focusWidget(); }
@@ -249,9 +266,15 @@ TEST_P(Keyboard, ThePupilFinishesTheCourseWithTheKeyboardAlone) {
     real::key(QStringLiteral("Return"), [this] { return program.ended(); });
 }
 
-INSTANTIATE_TEST_SUITE_P(, Keyboard, testing::Values(content::Script::Latin, content::Script::Cyrillic),
-                         [](const testing::TestParamInfo<content::Script>& run) {
-                             return run.param == content::Script::Latin ? "Latin" : "Cyrillic";
+INSTANTIATE_TEST_SUITE_P(, Keyboard,
+                         testing::Values(Run{content::Script::Latin, toolkit::Look::Design},
+                                         Run{content::Script::Cyrillic, toolkit::Look::Design},
+                                         Run{content::Script::Latin, toolkit::Look::HighContrast},
+                                         Run{content::Script::Cyrillic, toolkit::Look::HighContrast}),
+                         [](const testing::TestParamInfo<Run>& run) {
+                             return std::string(run.param.script == content::Script::Latin ? "Latin"
+                                                                                           : "Cyrillic") +
+                                    (run.param.look == toolkit::Look::HighContrast ? "HighContrast" : "");
                          });
 
 } // namespace

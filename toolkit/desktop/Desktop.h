@@ -44,6 +44,11 @@ void tell(QWidget& control, const QString& message);
 // characters.
 using OwnReading = std::optional<TextBoundaries> (*)(QAccessibleInterface* accessible);
 
+// Whether the screen readers of the desktop hear the entry of a list that has the focus when it takes
+// another word: Windows' readers and Orca 48 (with Qt 6.8, on Debian 13) do. Orca 43 (with Qt 6.4, on
+// Debian 12) takes no account of a list entry's new name, and hears only the focus move to another entry.
+bool hearsFocusRenamed();
+
 // Whatever the desktop's accessibility interface needs beyond Qt's own accessibles, made once with the
 // rest of the layer's accessibility.
 void installAccessibilityInterface(OwnReading ownReading);

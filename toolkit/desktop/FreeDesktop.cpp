@@ -12,6 +12,8 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QLibraryInfo>
+#include <QVersionNumber>
 
 namespace toolkit::desktop {
 
@@ -97,6 +99,11 @@ void tell(QWidget& control, const QString& message) {
     QWidget* window = control.window();
     auto* notice = window->findChild<Notice*>(QString(), Qt::FindDirectChildrenOnly);
     (notice ? notice : new Notice(window))->tell(message);
+}
+
+bool hearsFocusRenamed() {
+    // The Orca of a release goes with its Qt: 43 with Qt 6.4, 48 with Qt 6.8.
+    return QLibraryInfo::version() >= QVersionNumber(6, 8);
 }
 
 void installAccessibilityInterface(OwnReading ownReading) {
