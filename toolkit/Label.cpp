@@ -11,6 +11,7 @@
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
+#include <utility>
 
 namespace toolkit {
 
@@ -22,8 +23,25 @@ Label::Label(const QString& name, QWidget* container, const QString& caption) : 
 }
 
 void Label::setCaption(const QString& caption) {
-    setText(caption);
+    if (isVisible()) {
+        setText(caption);
+    } else {
+        // Qt tells every new text of a label; this one waits for the label to come into view.
+        const QAccessible::UpdateHandler telling =
+            QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+        setText(caption);
+        QAccessible::installUpdateHandler(telling);
+        m_captionUntold = true;
+    }
     Q_EMIT captionChanged();
+}
+
+void Label::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
+    if (std::exchange(m_captionUntold, false)) {
+        QAccessibleEvent told(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&told);
+    }
 }
 
 void Label::setForeColor(quint32 bgrColour) {

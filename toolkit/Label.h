@@ -22,6 +22,10 @@ class Label : public QLabel {
 
     Label(const QString& name, QWidget* container, const QString& caption = {});
 
+    // A caption written while the label cannot be seen (its window or panel hidden) is told to a screen
+    // reader only as the label comes into view: a screen reader told of a label it cannot see takes it
+    // in as not showing, and keeps it so (Orca 48 then leaves it out as it reads the window that comes up
+    // with it, as the results screen written step by step while hidden).
     void setCaption(const QString& caption);
     QString caption() const { return text(); }
 
@@ -67,6 +71,7 @@ class Label : public QLabel {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void setRole(Role role);
@@ -84,6 +89,7 @@ class Label : public QLabel {
     QString m_spokenHeading;
     bool m_toldChecked = false;
     bool m_exclusive = false;
+    bool m_captionUntold = false; // written while the label could not be seen
 };
 
 } // namespace toolkit

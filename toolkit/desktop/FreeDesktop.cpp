@@ -1,12 +1,11 @@
-// The freedesktop (Debian): the locale variables, and the AT-SPI bus, where a message is heard as a
-// notification shown, Qt's bridge has a front that answers the text calls it gets wrong, and a window shown
-// tells that its controls are showing.
+// The freedesktop (Debian): the locale variables, the desktop portal's contrast preference, and the AT-SPI
+// bus, where a message is heard as a notification shown, and Qt's bridge has a front that answers the text
+// calls it gets wrong.
 #include "toolkit/desktop/Desktop.h"
 
 #include "toolkit/Look.h"
 #include "toolkit/desktop/Notice.h"
 #include "toolkit/qtfixes/BridgeFront.h"
-#include "toolkit/qtfixes/ShowingControls.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -108,7 +107,6 @@ bool hearsFocusRenamed() {
 
 void installAccessibilityInterface(OwnReading ownReading) {
     new BridgeFront(qApp, ownReading);
-    new ShowingControls(qApp);
 }
 
 } // namespace toolkit::desktop

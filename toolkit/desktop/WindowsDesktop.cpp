@@ -119,7 +119,9 @@ void watchContrast(QObject* context, const std::function<void()>& changed) {
     new ColourWatch(context, changed);
 }
 
-bool hearsFocusRenamed() { return true; }
+bool hearsFocusRenamed() {
+    return true;
+}
 
 void tell(QWidget& control, const QString& message) {
     QAccessibleAnnouncementEvent announcement(&control, message);
