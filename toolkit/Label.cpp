@@ -15,25 +15,30 @@
 
 namespace toolkit {
 
-Label::Label(const QString& name, QWidget* container, const QString& caption) : QLabel(caption, container) {
+Label::Label(const QString& name, QWidget* container, const QString& caption) : QLabel(container) {
     setObjectName(name);
     setMouseTracking(true);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A label's first caption is what a screen reader first finds it with: nothing to tell.
+    setTextUntold(caption);
 }
 
 void Label::setCaption(const QString& caption) {
     if (isVisible()) {
         setText(caption);
     } else {
-        // Qt tells every new text of a label; this one waits for the label to come into view.
-        const QAccessible::UpdateHandler telling =
-            QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
-        setText(caption);
-        QAccessible::installUpdateHandler(telling);
+        setTextUntold(caption);
         m_captionUntold = true;
     }
     Q_EMIT captionChanged();
+}
+
+void Label::setTextUntold(const QString& text) {
+    // Qt tells every new text of a label; this one waits, or (the first) needs no telling.
+    const QAccessible::UpdateHandler telling = QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+    setText(text);
+    QAccessible::installUpdateHandler(telling);
 }
 
 void Label::showEvent(QShowEvent* event) {

@@ -23,9 +23,10 @@ class Label : public QLabel {
     Label(const QString& name, QWidget* container, const QString& caption = {});
 
     // A caption written while the label cannot be seen (its window or panel hidden) is told to a screen
-    // reader only as the label comes into view: a screen reader told of a label it cannot see takes it
-    // in as not showing, and keeps it so (Orca 48 then leaves it out as it reads the window that comes up
-    // with it, as the results screen written step by step while hidden).
+    // reader only as the label comes into view, and the first, given as the label is made, not at all: a
+    // screen reader told of a label it cannot see takes it in as not showing, and keeps it so (Orca 48 then
+    // leaves it out as it reads the window that comes up with it, as the results screen, made hidden and
+    // written step by step).
     void setCaption(const QString& caption);
     QString caption() const { return text(); }
 
@@ -75,6 +76,7 @@ class Label : public QLabel {
 
   private:
     void setRole(Role role);
+    void setTextUntold(const QString& text);
     void tellCheckedChanged();
     // The caption's colour in the window's look: the design's, or in high contrast the palette's text, link
     // or (for a marked word) highlight colour.
