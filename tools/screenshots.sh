@@ -20,7 +20,7 @@ echo "docs/main-screen.png, docs/results-screen.png, docs/main-screen-cyrillic.p
 if [ -f build-windows/screenshots/form1-tag01.png ]; then
     cp build-windows/screenshots/form1-tag01.png docs/windows-main-screen.png
     cp build-windows/screenshots/results.png docs/windows-results-screen.png
-    cp build-windows/screenshots/form1-tag01-high-contrast.png docs/windows-main-screen-high-contrast.png
+    cp build-windows/screenshots/form1-tag01-high-contrast@1.25x.png docs/windows-main-screen-high-contrast.png
     echo "docs/windows-main-screen.png, docs/windows-results-screen.png and" \
         "docs/windows-main-screen-high-contrast.png written"
 fi
